@@ -1,0 +1,21 @@
+# Runtime files that the program finds beside its executable (help texts,
+# mode pictures) or in its working directory (catalogues, manuals, icons).
+# They are copied into the build folder, where the program and the tests run,
+# and installed beside the executable, so that the installed folder runs as is.
+
+# Pictures: icons and mode pictures.
+include(${CMAKE_CURRENT_LIST_DIR}/pictures.cmake OPTIONAL)
+
+# Help texts: resources/help/<Kav|kor|eng|chn>/*.xml
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/help)
+  file(GLOB_RECURSE _velloran_help CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/help/*.xml)
+  set(_velloran_help_out)
+  foreach(f IN LISTS _velloran_help)
+    add_custom_command(OUTPUT ${VELLORAN_RUNTIME_DIR}/${f}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_CURRENT_LIST_DIR}/${f} ${VELLORAN_RUNTIME_DIR}/${f}
+      DEPENDS ${CMAKE_CURRENT_LIST_DIR}/${f})
+    list(APPEND _velloran_help_out ${VELLORAN_RUNTIME_DIR}/${f})
+  endforeach()
+  add_custom_target(velloran_help ALL DEPENDS ${_velloran_help_out})
+  install(DIRECTORY ${CMAKE_CURRENT_LIST_DIR}/help DESTINATION .)
+endif()
