@@ -1,0 +1,104 @@
+#pragma once
+// The main window: it owns the form, the help database, the record table and
+// every other piece of program state, and all the slots.
+
+#include "app/velloranform.h"
+#include "details/helpdatabase.h"
+#include "log/logparser.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class FindDialog;
+class QTableWidgetItem;
+
+class Velloran : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Velloran(QWidget *parent = nullptr);
+    ~Velloran() override;
+
+    // Paths of the three mode pictures, set by main().
+    QString autoImagePath;
+    QString manualImagePath;
+    QString remoteImagePath;
+
+    VelloranClass ui;
+
+    // Help texts and stop-reason tables, filled once at start-up.
+    vlog::HelpDatabase help;
+    // Arc information of the open log, one entry per record with an arc block.
+    vlog::ArcLists arcLists;
+    // Lines of the operation history.
+    QStringList oprLines;
+
+    int remoteOn = 0;
+    int autoModeOn = 0;
+    bool arcFlag = false;
+    bool sortToggle = false;
+
+    std::unique_ptr<FindDialog> findDialog;
+    QList<QTableWidgetItem *> findMatches;
+    int findPosition = 0;
+    QString lastFindText;
+
+    // The family the radio buttons select and the language the combo box shows.
+    vlog::Family family() const;
+    int language() const;
+
+    void setDetailValuesVisible(bool visible);
+
+    // Opening a log.
+    void clearAllViews();
+    void loadLog(const QString &path);
+    bool isKavLogName(const QString &path);
+    bool isLumLogName(const QString &path);
+
+    // Parsing a log into the record table.
+    void parseLog(const QStringList &chunks);
+    void parseArcLines(const QStringList &lines, int start);
+
+    // Message lookups of the family and language chosen now.
+    QString errorMessage(int code, const QString &p1, const QString &p2) const;
+    QString warningMessage(int code, const QString &p1, const QString &p2) const;
+    void kavStopReason(const QString &code, QString &text) const;
+    void lumStopReason(int code, QString &text) const;
+
+public slots:
+    void Onfileopen();
+    void OnRowSelect(int row, int column);
+    void Onclick_Details_Error_Code();
+    void OnClick_Details_Program();
+    void OnKav_System_IO();
+    void OnLum_System_IO();
+    void OnHistory_btn();
+    void OnSelectLang(int item);
+    void OnHelp_Manual();
+    void OnVersion();
+    void sectionClicked(int column);
+    void OnFind_Dialog();
+    void OnFind_Button();
+    void OnAll_Button();
+    void Onclose();
+    void OnSearch_All_List_Select();
+    void OPRDateTimeSelect(QTreeWidgetItem *item, int column);
+    void highlightCurrentLine();
+    void Flag_KeyStatus();
+    void OPRDateTime_TextEdit();
+    void OnOPRSave();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void showNotice(vlog::Notice notice);
+    friend class TableSink;
+};

@@ -1,0 +1,97 @@
+#include "details/helpdatabase.h"
+
+#include "log/logparser.h"
+
+namespace vlog {
+
+int codeNumber(const QString &text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok, 10);
+    return ok ? n : 0;
+}
+
+void HelpTable::assign(const QStringList &codes, const QStringList &messages, const QStringList &causes,
+                       const QStringList &remedies)
+{
+    m_codes = codes;
+    m_messages = messages;
+    m_causes = causes;
+    m_remedies = remedies;
+    m_index.clear();
+    m_index.reserve(codes.size());
+    for (int i = 0; i < codes.size(); ++i) {
+        const int n = codeNumber(codes.at(i));
+        if (!m_index.contains(n))
+            m_index.insert(n, i);
+    }
+}
+
+int HelpTable::find(int code) const
+{
+    return m_index.value(code, -1);
+}
+
+void StopReasonTable::assign(const QStringList &codes, const QStringList &texts)
+{
+    m_codes = codes;
+    m_texts = texts;
+    m_byText.clear();
+    m_byNumber.clear();
+    for (int i = 0; i < codes.size(); ++i) {
+        if (!m_byText.contains(codes.at(i)))
+            m_byText.insert(codes.at(i), i);
+        const int n = codeNumber(codes.at(i));
+        if (!m_byNumber.contains(n))
+            m_byNumber.insert(n, i);
+    }
+}
+
+void StopReasonTable::lookupText(const QString &code, QString &text) const
+{
+    const int at = m_byText.value(code, -1);
+    if (at >= 0)
+        text = m_texts.value(at);
+}
+
+void StopReasonTable::lookupNumber(int code, QString &text) const
+{
+    const int at = m_byNumber.value(code, -1);
+    if (at >= 0)
+        text = m_texts.value(at);
+}
+
+namespace {
+int languageIndex(int language)
+{
+    return language >= 0 && language < 3 ? language : -1;
+}
+} // namespace
+
+QString HelpDatabase::errorMessage(bool kav, int language, int code, const QString &p1, const QString &p2) const
+{
+    QString tmpl;
+    if (kav) {
+        tmpl = kavErrors.message(kavErrors.find(code));
+    } else if (const int l = languageIndex(language); l >= 0) {
+        int at = lumErrors[l].find(code);
+        if (at >= 0)
+            tmpl = lumErrors[l].message(at);
+        else
+            tmpl = lumSpecial[l].message(lumSpecial[l].find(code));
+    }
+    return fillMessageTemplate(tmpl, p1, p2);
+}
+
+QString HelpDatabase::warningMessage(bool kav, int language, int code, const QString &p1, const QString &p2) const
+{
+    QString tmpl;
+    if (kav) {
+        tmpl = kavWarnings.message(kavWarnings.find(code));
+    } else if (const int l = languageIndex(language); l >= 0) {
+        tmpl = lumWarnings[l].message(lumWarnings[l].find(code));
+    }
+    return fillMessageTemplate(tmpl, p1, p2);
+}
+
+} // namespace vlog

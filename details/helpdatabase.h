@@ -1,0 +1,89 @@
+#pragma once
+// The help texts of the error and warning codes, and the stop-reason tables.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace vlog {
+
+// Reads a code text as a decimal integer; a text that is no number reads as 0.
+int codeNumber(const QString &text);
+
+// Four parallel lists: codes, messages, causes, remedies. Codes are kept as
+// written in the help file ("0015") and matched by their integer value; the
+// first entry of a code wins.
+class HelpTable
+{
+public:
+    void assign(const QStringList &codes, const QStringList &messages, const QStringList &causes,
+                const QStringList &remedies);
+    const QStringList &codes() const { return m_codes; }
+    const QStringList &messages() const { return m_messages; }
+    const QStringList &causes() const { return m_causes; }
+    const QStringList &remedies() const { return m_remedies; }
+
+    // Position of the first entry whose code reads as `code`, or -1.
+    int find(int code) const;
+    QString message(int at) const { return m_messages.value(at); }
+    QString cause(int at) const { return m_causes.value(at); }
+    QString remedy(int at) const { return m_remedies.value(at); }
+
+private:
+    QStringList m_codes, m_messages, m_causes, m_remedies;
+    QHash<int, int> m_index;
+};
+
+// The special error codes of one language: codes, messages and causes in
+// parallel, and the flat list of their numbered remedy items.
+class SpecialHelpTable : public HelpTable
+{
+public:
+    void assign(const QStringList &codes, const QStringList &messages, const QStringList &causes,
+                const QStringList &remedyItems)
+    {
+        HelpTable::assign(codes, messages, causes, QStringList());
+        m_items = remedyItems;
+    }
+    const QStringList &remedyItems() const { return m_items; }
+
+private:
+    QStringList m_items;
+};
+
+// A stop-reason table: stop codes and their texts in parallel.
+class StopReasonTable
+{
+public:
+    void assign(const QStringList &codes, const QStringList &texts);
+    const QStringList &codes() const { return m_codes; }
+    const QStringList &texts() const { return m_texts; }
+    // First entry whose code equals `code` exactly; leaves `text` as it was without one.
+    void lookupText(const QString &code, QString &text) const;
+    // First entry whose code reads as the number `code`.
+    void lookupNumber(int code, QString &text) const;
+
+private:
+    QStringList m_codes, m_texts;
+    QHash<QString, int> m_byText;
+    QHash<int, int> m_byNumber;
+};
+
+enum Language { Korean = 0, English = 1, Chinese = 2 };
+
+// The whole help database of both families and the three languages.
+struct HelpDatabase
+{
+    HelpTable kavErrors;
+    HelpTable kavWarnings;
+    HelpTable lumErrors[3];
+    SpecialHelpTable lumSpecial[3];
+    HelpTable lumWarnings[3];
+    StopReasonTable kavStops;
+    StopReasonTable lumStops;
+
+    QString errorMessage(bool kav, int language, int code, const QString &p1, const QString &p2) const;
+    QString warningMessage(bool kav, int language, int code, const QString &p1, const QString &p2) const;
+};
+
+} // namespace vlog

@@ -1,0 +1,122 @@
+// Opening a log: clearing the views, choosing the file, checking its name
+// against the family, reading and parsing it.
+
+#include "app/velloran.h"
+#include "search/finddialog.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTextStream>
+
+namespace {
+bool oneOf(const QString &name, const char *a, const char *b)
+{
+    return name == QLatin1String(a) || name == QLatin1String(b);
+}
+} // namespace
+
+void Velloran::Onfileopen()
+{
+    clearAllViews();
+    const QString start = ui.file_add->text().isNull() ? QString() : ui.file_add->text();
+    QString path;
+    if (ui.kav->isChecked()) {
+        path = QFileDialog::getOpenFileName(
+            this, tr("Open File Kav"), start,
+            tr("Kav Robot Error log files (*.E01);;Kav Robot Stop log files(*.S01);;All files(*.*)"));
+    } else {
+        path = QFileDialog::getOpenFileName(
+            this, tr("Open File Lum/Luma"), start,
+            tr("Lum/Luma Robot Error log files (*.ERR);;Lum/Luma Robot Stop log files(*.STP);;All files(*.*)"));
+    }
+    ui.file_add->setText(path);
+    if (!path.isEmpty())
+        loadLog(path);
+}
+
+void Velloran::clearAllViews()
+{
+    ui.treeWidget->clear();
+    ui.treeWidget_2->clear();
+    ui.treeWidget_3->clear();
+    ui.treeWidget_4->clear();
+
+    ui.tableWidget->clearContents();
+    ui.tableWidget->setSortingEnabled(false);
+    // The matches of the last search pointed into the cleared cells.
+    findMatches.clear();
+    findPosition = 0;
+    findDialog->ui.listWidget->clear();
+
+    ui.tableWidget_2->clearContents();
+    ui.tableWidget_3->clearContents();
+    ui.textEdit->clear();
+
+    setDetailValuesVisible(false);
+
+    ui.ErrorCode->setText(tr("Error Code"));
+    ui.Message->setText(tr("Message"));
+    ui.Cause->setText(tr("Cause"));
+    ui.Remedy->setText(tr("Remedy"));
+    const std::pair<QLabel *, const char *> flags[] = {
+        {ui.runto, QT_TR_NOOP("RunTo")},       {ui.joginch, QT_TR_NOOP("JogInch")},
+        {ui.enable, QT_TR_NOOP("Enable")},     {ui.emgstop, QT_TR_NOOP("EmgStop")},
+        {ui.remote, QT_TR_NOOP("Remote")},     {ui.automode, QT_TR_NOOP("AutoMode")},
+        {ui.playback, QT_TR_NOOP("PlayBack")}, {ui.moton, QT_TR_NOOP("MotOn")}};
+    for (const auto &flag : flags)
+        flag.first->setText(tr(flag.second));
+
+    const QString white = QStringLiteral("background: white");
+    ui.key->setStyleSheet(white);
+    for (const auto &flag : flags)
+        flag.first->setStyleSheet(white);
+}
+
+void Velloran::loadLog(const QString &path)
+{
+    if (!isKavLogName(path) && !isLumLogName(path))
+        return;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QStringList chunks;
+    {
+        QTextStream in(&file);
+        chunks = in.readAll().split(QLatin1Char('#'));
+    }
+    parseLog(chunks);
+    file.close();
+}
+
+bool Velloran::isKavLogName(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const bool chosen = ui.kav->isChecked();
+    if (oneOf(name, "ROBOT.E01", "ROBOT.S01")) {
+        if (chosen)
+            return true;
+        QMessageBox::warning(this, tr("Velloran"), tr("Select a Kav button."));
+        return false;
+    }
+    if (chosen)
+        QMessageBox::warning(this, tr("Velloran"), tr("It's not a E01/S01 file."));
+    return false;
+}
+
+bool Velloran::isLumLogName(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const bool chosen = ui.lum_luma->isChecked();
+    if (oneOf(name, "ROBOT.ERR", "ROBOT.STP")) {
+        if (chosen)
+            return true;
+        QMessageBox::warning(this, tr("Velloran"), tr("Select a Lum button."));
+        return false;
+    }
+    if (chosen)
+        QMessageBox::warning(this, tr("Velloran"), tr("It's not a ERR/STP file."));
+    return false;
+}

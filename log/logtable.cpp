@@ -1,0 +1,105 @@
+// Filling the record table from a parsed log, and the parser's notices.
+
+#include "app/translation.h"
+#include "app/velloran.h"
+
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMessageBox>
+
+namespace {
+
+// Lookups that ask the main window at the moment of each call, so that they
+// follow the family and the language chosen then.
+class WindowLookups : public vlog::MessageLookups
+{
+public:
+    explicit WindowLookups(const Velloran &window) : m_window(window) {}
+    QString errorMessage(int code, const QString &p1, const QString &p2) override
+    {
+        return m_window.errorMessage(code, p1, p2);
+    }
+    QString warningMessage(int code, const QString &p1, const QString &p2) override
+    {
+        return m_window.warningMessage(code, p1, p2);
+    }
+    QString kavStopReason(const QString &code) override
+    {
+        QString text = QStringLiteral("");
+        m_window.kavStopReason(code, text);
+        return text;
+    }
+    QString lumStopReason(int code) override
+    {
+        QString text = QStringLiteral("");
+        m_window.lumStopReason(code, text);
+        return text;
+    }
+
+private:
+    const Velloran &m_window;
+};
+
+} // namespace
+
+// Puts each row into the record table as the parser delivers it. Every row
+// starts at the default height of 30; only eight-axes rows are resized.
+class TableSink : public vlog::LogSink
+{
+public:
+    explicit TableSink(Velloran &window) : m_window(window), m_table(window.ui.tableWidget) {}
+
+    void begin(int rowCount) override
+    {
+        // Dropping the rows drops the heights that the previous log gave them.
+        m_table->setRowCount(0);
+        m_table->verticalHeader()->setDefaultSectionSize(30);
+        m_table->setRowCount(rowCount);
+    }
+    void notice(vlog::Notice notice) override { m_window.showNotice(notice); }
+    void row(int row, const vlog::LogRow &cells) override
+    {
+        for (int c = 0; c < vlog::kRecordColumns; ++c)
+            if (cells.has(c))
+                m_table->setItem(row, c, new QTableWidgetItem(cells.cells[size_t(c)]));
+        if (cells.eightAxes)
+            m_table->setRowHeight(row, 40);
+    }
+
+private:
+    Velloran &m_window;
+    QTableWidget *m_table;
+};
+
+void Velloran::parseLog(const QStringList &chunks)
+{
+    const bool stop = vlog::isStopLogName(QFileInfo(ui.file_add->text()).fileName());
+    WindowLookups lookups(*this);
+    TableSink sink(*this);
+    vlog::parseLog(chunks, family(), stop, lookups, arcFlag, arcLists, sink);
+}
+
+void Velloran::parseArcLines(const QStringList &lines, int start)
+{
+    vlog::appendArcBlock(lines, start, arcLists);
+}
+
+void Velloran::showNotice(vlog::Notice notice)
+{
+    if (notice == vlog::Notice::EightAxes) {
+        MessageTranslation translation(this);
+        translation.prepare();
+        QMessageBox::information(this, tr("Velloran"),
+                                 tr("This file is error file of 8 Axis or more.\nThe axis is output in two rows.\n\n"
+                                    "Top line - Axis1~8\nBottom line - Axis9~16"));
+        return;
+    }
+    NoticeTranslation translation(this);
+    const QString text =
+        notice == vlog::Notice::Arc
+            ? tr("In addition to basic information, Arc information is included.\nPlease, check Arc In/Output "
+                 "Signal tab.")
+            : tr("In addition to basic information, it also contains information that is not defined.\nPlease, "
+                 "check the JOB file.");
+    QMessageBox::warning(this, tr("Velloran"), text);
+}
