@@ -1,0 +1,154 @@
+#pragma once
+// The repeated widgets of the main window form as data. setupUi builds the
+// widgets from these tables and retranslateUi takes their texts from the same
+// rows, so a name, a place or a text is written down exactly once.
+//
+// Every text is a source text of the translation context "VelloranClass",
+// marked with QT_TRANSLATE_NOOP for lupdate; Korean texts stand as UTF-8.
+#include <Qt>
+
+class QButtonGroup;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QRadioButton;
+class QWidget;
+class VelloranClass;
+
+namespace FormTables {
+
+constexpr const char *context = "VelloranClass";
+
+// A column of the record table or of the statistics table.
+struct Column
+{
+    const char *header;
+    int width;
+};
+extern const Column recordColumns[27];
+extern const Column statisticsColumns[3];
+
+// A row of the details group: caption label beside its value widget. The
+// value is either a push button (a link to a further view) or a label; exactly
+// one of valueButton / valueLabel is set.
+struct DetailRow
+{
+    const char *captionName;
+    const char *captionText;
+    QLabel *VelloranClass::*caption;
+    const char *valueName;
+    QPushButton *VelloranClass::*valueButton;
+    QLabel *VelloranClass::*valueLabel;
+    const char *valueText; // placeholder, set again by every retranslateUi
+    int maximumHeight;       // 0: no limit
+    int iconSize;            // buttons only; 0: the style's size
+    Qt::Alignment alignment; // labels only
+    bool noFocus;
+};
+extern const DetailRow detailRows[15];
+
+// Style sheets of the details values.
+extern const char *const detailLinkStyle;  // the two push buttons
+extern const char *const detailValueStyle; // the thirteen labels
+
+// An indicator label in a grid (system input/output, operation flags).
+struct GridLabel
+{
+    const char *name;
+    const char *text;
+    int row;
+    int column;
+    QLabel *VelloranClass::*field;
+};
+extern const GridLabel systemInputLabels[44];
+extern const GridLabel systemOutputLabels[28];
+extern const GridLabel flagLabels[8];
+
+// A page of indicator labels: a white scroll area whose contents hold the grid.
+struct IndicatorPage
+{
+    const char *areaName;
+    QScrollArea *VelloranClass::*area;
+    const char *contentsName;
+    QWidget *VelloranClass::*contents;
+    const char *contentsLayoutName;
+    QGridLayout *VelloranClass::*contentsLayout;
+    const char *gridName;
+    QGridLayout *VelloranClass::*grid;
+    const GridLabel *labels;
+    int labelCount;
+};
+extern const IndicatorPage systemInputPage;
+extern const IndicatorPage systemOutputPage;
+
+// A row of an arc signal table: caption, and the Low/High pair in its group.
+struct ArcRow
+{
+    const char *captionName;
+    const char *captionText;
+    QLabel *VelloranClass::*caption;
+    const char *lowName;
+    QRadioButton *VelloranClass::*low;
+    const char *highName;
+    QRadioButton *VelloranClass::*high;
+    const char *groupName;
+    QButtonGroup *VelloranClass::*group;
+};
+extern const ArcRow arcInputRows[8];
+extern const ArcRow arcOutputRows[8];
+extern const char *const arcLowText;
+extern const char *const arcHighText;
+
+// One side of the Arc In/Output Signal page: a scroll area whose grid holds
+// the signal table (caption grid beside the grid of Low/High pairs) and, below
+// it, the analog caption with the values of channels 1-4 and 5-8.
+struct ArcSide
+{
+    const char *areaName;
+    QScrollArea *VelloranClass::*area;
+    const char *contentsName;
+    QWidget *VelloranClass::*contents;
+    int contentsWidth;
+    int contentsHeight;
+    const char *sideLayoutName;
+    QGridLayout *VelloranClass::*sideLayout;
+    const char *tableLayoutName;
+    QGridLayout *VelloranClass::*tableLayout;
+    const char *captionLayoutName;
+    QGridLayout *VelloranClass::*captionLayout;
+    const char *buttonLayoutName;
+    QGridLayout *VelloranClass::*buttonLayout;
+    const ArcRow *rows; // eight rows
+    QRadioButton *(VelloranClass::*lowButtons)[8];
+    QRadioButton *(VelloranClass::*highButtons)[8];
+    int firstGroup;     // index of the first pair's group in VelloranClass::arcGroups
+    const char *analogCaptionName;
+    QLabel *VelloranClass::*analogCaption;
+    const char *analog0104Name;
+    QLabel *VelloranClass::*analog0104;
+    const char *analog0508Name;
+    QLabel *VelloranClass::*analog0508;
+};
+extern const ArcSide arcSides[2]; // inputs, outputs
+extern const char *const analogCaptionText;
+extern const char *const analog0104Text;
+extern const char *const analog0508Text;
+
+// A page of the tab widget with its grid layout.
+struct TabPage
+{
+    const char *pageName;
+    const char *tabText;
+    QWidget *VelloranClass::*page;
+    const char *layoutName;
+    QGridLayout *VelloranClass::*layout;
+};
+extern const TabPage tabPages[10];
+
+// The general inputs and outputs: DI1 .. DI256 and DO1 .. DO256, eight to a
+// row; box n stands at row (n - 1) / 8, column (n - 1) % 8 and shows its name.
+constexpr int generalIoCount = 256;
+constexpr int generalIoColumns = 8;
+
+} // namespace FormTables
