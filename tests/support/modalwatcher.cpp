@@ -33,8 +33,7 @@ void ModalWatcher::poll()
         d.title = box->windowTitle();
         d.text = box->text();
         d.icon = box->icon();
-        for (QAbstractButton *b : box->buttons())
-            d.buttons << b->text();
+        d.standardButtons = box->standardButtons();
         seen << d;
         QAbstractButton *ok = box->button(QMessageBox::Ok);
         if (ok)

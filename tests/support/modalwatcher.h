@@ -15,7 +15,7 @@ struct SeenDialog
     QString title;
     QString text;   // message text, or the file dialog's start directory
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QStringList buttons;       // texts of the message box buttons
+    QMessageBox::StandardButtons standardButtons;
     QStringList nameFilters;   // file dialog filters
 };
 
