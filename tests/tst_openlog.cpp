@@ -77,6 +77,7 @@ private slots:
     void heightsOfThePreviousLogAreReset();
     void stopLogParsedAsStopsRightAfterStart();
     void closingTheWindowClosesTheFindDialog();
+    void slotsInTheirOrder();
 
 private:
     QTemporaryDir m_dir;
@@ -334,6 +335,31 @@ void TestOpenLog::closingTheWindowClosesTheFindDialog()
     QVERIFY(!find->isVisible());
     QVERIFY(find->ui.lineEdit->text().isEmpty());
     QVERIFY(find->ui.listWidget->isHidden());
+}
+
+void TestOpenLog::slotsInTheirOrder()
+{
+    const QMetaObject *mo = m_window->metaObject();
+    QStringList slotNames;
+    for (int i = mo->methodOffset(); i < mo->methodCount(); ++i) {
+        QCOMPARE(mo->method(i).methodType(), QMetaMethod::Slot);
+        slotNames << QString::fromLatin1(mo->method(i).methodSignature());
+    }
+    QCOMPARE(slotNames, (QStringList{"Onfileopen()", "OnRowSelect(int,int)", "Onclick_Details_Error_Code()",
+                                     "OnClick_Details_Program()", "OnKav_System_IO()", "OnLum_System_IO()",
+                                     "OnHistory_btn()", "OnSelectLang(int)", "OnHelp_Manual()", "OnVersion()",
+                                     "sectionClicked(int)", "OnFind_Dialog()", "OnFind_Button()", "OnAll_Button()",
+                                     "Onclose()", "OnSearch_All_List_Select()", "OPRDateTimeSelect(QTreeWidgetItem*,int)",
+                                     "highlightCurrentLine()", "Flag_KeyStatus()", "OPRDateTime_TextEdit()",
+                                     "OnOPRSave()"}));
+    QCOMPARE(mo->propertyCount(), mo->propertyOffset());
+    // The two shortcuts belong to the window and work while it is active.
+    QStringList keys;
+    for (QShortcut *s : m_window->findChildren<QShortcut *>()) {
+        QCOMPARE(s->context(), Qt::WindowShortcut);
+        keys << s->key().toString();
+    }
+    QCOMPARE(keys, (QStringList{"Ctrl+F", "Ctrl+S"}));
 }
 
 QTEST_MAIN(TestOpenLog)
