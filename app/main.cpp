@@ -1,4 +1,5 @@
 #include "app/velloran.h"
+#include "details/helpfilereader.h"
 
 #include <QApplication>
 
@@ -7,12 +8,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     auto *window = new Velloran();
 
-    // The help texts and the stop-reason tables are read here, in this order:
-    // the Kav help files (errors, then warnings), the Kav stop reasons, the
-    // Lum/Luma help files of Korean, English and Chinese (errors, then
-    // warnings, each), the Lum/Luma stop reasons.
+    // Help texts and stop reasons: Kav first, then Lum/Luma in Korean,
+    // English and Chinese. A missing or broken help file is skipped.
+    loadHelpAndStopTables(window);
 
     const QString dir = QCoreApplication::applicationDirPath();
+
     window->autoImagePath = dir + QStringLiteral("/Auto.png");
     window->manualImagePath = dir + QStringLiteral("/Manual.png");
     window->remoteImagePath = dir + QStringLiteral("/Remote.png");

@@ -68,6 +68,12 @@ public:
     QString warningMessage(int code, const QString &p1, const QString &p2) const;
     void kavStopReason(const QString &code, QString &text) const;
     void lumStopReason(int code, QString &text) const;
+    void errorCauseRemedy(int code, QString &cause, QString &remedy) const;
+    void warningCauseRemedy(int code, QString &cause, QString &remedy) const;
+
+    // The built-in stop-reason tables, built once at start-up.
+    void buildKavStopTable();
+    void buildLumStopTable();
 
 public slots:
     void Onfileopen();

@@ -62,6 +62,16 @@ void StopReasonTable::lookupNumber(int code, QString &text) const
 }
 
 namespace {
+// Positions of each special code's items in the remedy item list.
+struct SpecialItems
+{
+    int code;
+    int first;
+    int count;
+};
+const SpecialItems kSpecialItems[] = {{15, 0, 3},    {1309, 3, 2},  {1456, 5, 2},   {1457, 7, 2},
+                                      {1494, 9, 10}, {2800, 19, 3}, {10000, 22, 2}, {10001, 24, 2}};
+
 int languageIndex(int language)
 {
     return language >= 0 && language < 3 ? language : -1;
@@ -92,6 +102,60 @@ QString HelpDatabase::warningMessage(bool kav, int language, int code, const QSt
         tmpl = lumWarnings[l].message(lumWarnings[l].find(code));
     }
     return fillMessageTemplate(tmpl, p1, p2);
+}
+
+QString specialRemedy(int code, const QStringList &remedyItems)
+{
+    for (const SpecialItems &s : kSpecialItems) {
+        if (s.code != code)
+            continue;
+        QString text = QStringLiteral("1.") + remedyItems.value(s.first);
+        for (int i = 1; i < s.count; ++i)
+            text += QStringLiteral("\n\n%1.").arg(i + 1) + remedyItems.value(s.first + i);
+        return text;
+    }
+    return QString();
+}
+
+void HelpDatabase::errorCauseRemedy(bool kav, int language, int code, QString &cause, QString &remedy) const
+{
+    if (kav) {
+        const int at = kavErrors.find(code);
+        if (at >= 0) {
+            cause = kavErrors.cause(at);
+            remedy = kavErrors.remedy(at);
+        }
+        return;
+    }
+    const int l = languageIndex(language);
+    if (l < 0)
+        return;
+    int at = lumErrors[l].find(code);
+    if (at >= 0) {
+        cause = lumErrors[l].cause(at);
+        remedy = lumErrors[l].remedy(at);
+    }
+    at = lumSpecial[l].find(code);
+    if (at >= 0) {
+        cause = lumSpecial[l].cause(at);
+        remedy = specialRemedy(code, lumSpecial[l].remedyItems());
+    }
+}
+
+void HelpDatabase::warningCauseRemedy(bool kav, int language, int code, QString &cause, QString &remedy) const
+{
+    const HelpTable *table = nullptr;
+    if (kav)
+        table = &kavWarnings;
+    else if (const int l = languageIndex(language); l >= 0)
+        table = &lumWarnings[l];
+    if (!table)
+        return;
+    const int at = table->find(code);
+    if (at >= 0) {
+        cause = table->cause(at);
+        remedy = table->remedy(at);
+    }
 }
 
 } // namespace vlog

@@ -69,6 +69,11 @@ private:
     QHash<int, int> m_byNumber;
 };
 
+// The numbered remedy of a special error code, composed from the remedy items
+// at the code's fixed positions ("1." item, "\n\n2." item, ...); empty for
+// any other code. Items missing from the list read as empty.
+QString specialRemedy(int code, const QStringList &remedyItems);
+
 enum Language { Korean = 0, English = 1, Chinese = 2 };
 
 // The whole help database of both families and the three languages.
@@ -84,6 +89,9 @@ struct HelpDatabase
 
     QString errorMessage(bool kav, int language, int code, const QString &p1, const QString &p2) const;
     QString warningMessage(bool kav, int language, int code, const QString &p1, const QString &p2) const;
+    // Cause and remedy of a code; both stay as they were when nothing matches.
+    void errorCauseRemedy(bool kav, int language, int code, QString &cause, QString &remedy) const;
+    void warningCauseRemedy(bool kav, int language, int code, QString &cause, QString &remedy) const;
 };
 
 } // namespace vlog

@@ -2,6 +2,7 @@
 // language at the moment of the call.
 
 #include "app/velloran.h"
+#include "details/helpfilereader.h"
 
 QString Velloran::errorMessage(int code, const QString &p1, const QString &p2) const
 {
@@ -21,4 +22,24 @@ void Velloran::kavStopReason(const QString &code, QString &text) const
 void Velloran::lumStopReason(int code, QString &text) const
 {
     help.lumStops.lookupNumber(code, text);
+}
+
+void Velloran::errorCauseRemedy(int code, QString &cause, QString &remedy) const
+{
+    help.errorCauseRemedy(family() == vlog::Family::Kav, language(), code, cause, remedy);
+}
+
+void Velloran::warningCauseRemedy(int code, QString &cause, QString &remedy) const
+{
+    help.warningCauseRemedy(family() == vlog::Family::Kav, language(), code, cause, remedy);
+}
+
+void Velloran::buildKavStopTable()
+{
+    vlog::buildKavStopTable(help.kavStops);
+}
+
+void Velloran::buildLumStopTable()
+{
+    vlog::buildLumStopTable(help.lumStops);
 }

@@ -1,0 +1,176 @@
+#include "details/helpfilereader.h"
+
+#include "app/velloran.h"
+
+#include <QCoreApplication>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QDomNodeList>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vlog {
+
+namespace {
+
+QStringList texts(const QDomElement &root, const QString &name)
+{
+    const QDomNodeList nodes = root.elementsByTagName(name);
+    QStringList out;
+    out.reserve(nodes.size());
+    for (int i = 0; i < nodes.size(); ++i)
+        out << nodes.at(i).toElement().text();
+    return out;
+}
+
+struct StopReason
+{
+    int number;
+    const char *text;
+};
+const StopReason kKavStops[] = {{1, "Internal Stop"},       {2, "External Stop"},
+                                {3, "Program stop(robot stop M41)"}, {4, "Conveyor run signal off"},
+                                {10, "Internal Motors Off"}, {20, "External Motors Off"},
+                                {30, "Internal Emergency Stop"}, {40, "External Emergency Stop"}};
+const StopReason kLumStops[] = {{1, "Internal Motors Off"},  {2, "External Motors Off"},
+                                {3, "Emergency Stop(TP)"},   {4, "Emergency Stop(OP)"},
+                                {5, "Emergency Stop(EXT)"},  {6, "Safety Plug Fault"},
+                                {7, "Mode Switch Changed"},  {10, "Internal Stop"},
+                                {20, "External Stop"},       {30, "Program stop(STOP command)"},
+                                {40, "Conveyor run signal off"}, {50, "Internal Start"},
+                                {60, "External Start"}};
+
+} // namespace
+
+const QStringList &specialErrorCodes()
+{
+    static const QStringList codes{QStringLiteral("0015"), QStringLiteral("1309"), QStringLiteral("1456"),
+                                   QStringLiteral("1457"), QStringLiteral("1494"), QStringLiteral("2800"),
+                                   QStringLiteral("10000"), QStringLiteral("10001")};
+    return codes;
+}
+
+HelpFileContents readKavHelp(const QDomElement &root)
+{
+    HelpFileContents out;
+    const QStringList codes = texts(root, QStringLiteral("code"));
+    const QStringList messages = texts(root, QStringLiteral("msg"));
+    const QStringList causes = texts(root, QStringLiteral("cause"));
+    const QStringList remedies = texts(root, QStringLiteral("remedy"));
+    for (int k = 0; k < codes.size(); ++k) {
+        out.codes << codes.at(k);
+        out.messages << messages.value(k);
+        out.causes << causes.value(k);
+        out.remedies << remedies.value(k);
+    }
+    return out;
+}
+
+HelpFileContents readLumHelp(const QDomElement &root, const QString &fileName)
+{
+    HelpFileContents out;
+    const QDomNodeList remedies = root.elementsByTagName(QStringLiteral("remedy"));
+    const QStringList checks = texts(root, QStringLiteral("check"));
+    int paired = 0;
+    for (int i = 0; i < remedies.size(); ++i) {
+        const QDomElement remedy = remedies.at(i).toElement();
+        if (remedy.attributes().isEmpty())
+            out.remedies << remedy.text();
+        else
+            out.remedyItems << checks.value(paired++) + QLatin1Char('\n') + remedy.text();
+    }
+
+    const bool errorFile = fileName == QLatin1String("HELP_ERR.xml");
+    const QStringList codes = texts(root, QStringLiteral("code"));
+    const QStringList messages = texts(root, QStringLiteral("msg"));
+    const QStringList causes = texts(root, QStringLiteral("cause"));
+    for (int k = 0; k < codes.size(); ++k) {
+        if (errorFile && specialErrorCodes().contains(codes.at(k))) {
+            out.specialCodes << codes.at(k);
+            out.specialMessages << messages.value(k);
+            out.specialCauses << causes.value(k);
+        } else {
+            out.codes << codes.at(k);
+            out.messages << messages.value(k);
+            out.causes << causes.value(k);
+        }
+    }
+    // Normal entries left without a plain remedy get an empty one.
+    while (out.remedies.size() < out.codes.size())
+        out.remedies << QString();
+    return out;
+}
+
+void buildKavStopTable(StopReasonTable &table)
+{
+    QStringList codes, texts;
+    for (const StopReason &s : kKavStops) {
+        codes << QStringLiteral("F%1").arg(s.number, 2, 10, QLatin1Char('0'));
+        texts << QString::fromLatin1(s.text);
+    }
+    table.assign(codes, texts);
+}
+
+void buildLumStopTable(StopReasonTable &table)
+{
+    QStringList codes, texts;
+    for (const StopReason &s : kLumStops) {
+        codes << QString::number(s.number);
+        texts << QString::fromLatin1(s.text);
+    }
+    table.assign(codes, texts);
+}
+
+} // namespace vlog
+
+bool HelpFileReader::loadHelpFile(const QString &path, Velloran *window) const
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return true;
+    QDomDocument document;
+    if (!document.setContent(&file))
+        return true;
+    const QDomElement root = document.documentElement();
+    const QString fileName = QFileInfo(path).fileName();
+    vlog::HelpDatabase &help = window->help;
+
+    // Kav files are known by their name.
+    if (fileName == QLatin1String("HELP_ERR_Kav.xml") || fileName == QLatin1String("HELP_WARN_Kav.xml")) {
+        const vlog::HelpFileContents kav = vlog::readKavHelp(root);
+        vlog::HelpTable &table = fileName == QLatin1String("HELP_ERR_Kav.xml") ? help.kavErrors : help.kavWarnings;
+        table.assign(kav.codes, kav.messages, kav.causes, kav.remedies);
+    }
+
+    // Lum/Luma files are known by their whole path below the program's folder.
+    static const char *const kLanguageDirs[] = {"kor", "eng", "chn"};
+    const QString base = QCoreApplication::applicationDirPath() + QStringLiteral("/help/");
+    for (int language = 0; language < 3; ++language) {
+        const QString dir = base + QLatin1String(kLanguageDirs[language]);
+        if (path == dir + QStringLiteral("/HELP_ERR.xml")) {
+            const vlog::HelpFileContents lum = vlog::readLumHelp(root, fileName);
+            help.lumErrors[language].assign(lum.codes, lum.messages, lum.causes, lum.remedies);
+            help.lumSpecial[language].assign(lum.specialCodes, lum.specialMessages, lum.specialCauses,
+                                             lum.remedyItems);
+        } else if (path == dir + QStringLiteral("/HELP_WARN.xml")) {
+            const vlog::HelpFileContents lum = vlog::readLumHelp(root, fileName);
+            help.lumWarnings[language].assign(lum.codes, lum.messages, lum.causes, lum.remedies);
+        }
+    }
+    return true;
+}
+
+void loadHelpAndStopTables(Velloran *window)
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    HelpFileReader reader;
+    reader.loadHelpFile(dir + QStringLiteral("/help/Kav/HELP_ERR_Kav.xml"), window);
+    reader.loadHelpFile(dir + QStringLiteral("/help/Kav/HELP_WARN_Kav.xml"), window);
+    window->buildKavStopTable();
+    for (const char *language : {"kor", "eng", "chn"}) {
+        const QString folder = dir + QStringLiteral("/help/") + QLatin1String(language);
+        reader.loadHelpFile(folder + QStringLiteral("/HELP_ERR.xml"), window);
+        reader.loadHelpFile(folder + QStringLiteral("/HELP_WARN.xml"), window);
+    }
+    window->buildLumStopTable();
+}
