@@ -92,22 +92,9 @@ void Velloran::dropEvent(QDropEvent *event)
     }
 }
 
-bool Velloran::eventFilter(QObject *watched, QEvent *event)
-{
-    return QWidget::eventFilter(watched, event);
-}
-
 // Slots whose views are not built yet: they are connected and do nothing.
-void Velloran::OnRowSelect(int, int) {}
-void Velloran::Onclick_Details_Error_Code() {}
 void Velloran::OnClick_Details_Program() {}
-void Velloran::OnKav_System_IO() {}
-void Velloran::OnLum_System_IO() {}
 void Velloran::OnHistory_btn() {}
-void Velloran::OnSelectLang(int) {}
-void Velloran::OnHelp_Manual() {}
-void Velloran::OnVersion() {}
-void Velloran::sectionClicked(int) {}
 void Velloran::OnFind_Dialog() {}
 void Velloran::OnFind_Button() {}
 void Velloran::OnAll_Button() {}

@@ -6,6 +6,7 @@
 #include "details/helpdatabase.h"
 #include "log/logparser.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -62,6 +63,27 @@ public:
     // Parsing a log into the record table.
     void parseLog(const QStringList &chunks);
     void parseArcLines(const QStringList &lines, int start);
+
+    // Which arc entry the record of a row carries, keyed by the row's first
+    // item so that it follows the row through sorting.
+    QHash<const QTableWidgetItem *, int> arcEntryOfRecord;
+    int arcEntryOfRow(int row) const;
+
+    // Detail views of the selected row; each takes a row that may lie outside
+    // the table and then shows what its cells without items give.
+    void fillIoSnapshot(int row);
+    void fillErrorTab(int row);
+    void fillDetailPanel(int row);
+    void fillArcView(int row);
+    // Indicator updaters: the bits of one byte at position `position` of a
+    // signal column.
+    void updateSystemInput(int bits, int position);
+    void updateSystemOutput(int bits, int position);
+    void updateGeneralIo(int bits, int column, int position);
+
+    // Error statistics of the loaded log.
+    void countCodes(int records);
+    void fillStatistics(const QList<int> &counts, const QStringList &codes);
 
     // Message lookups of the family and language chosen now.
     QString errorMessage(int code, const QString &p1, const QString &p2) const;

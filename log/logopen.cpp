@@ -88,6 +88,9 @@ void Velloran::loadLog(const QString &path)
         chunks = in.readAll().split(QLatin1Char('#'));
     }
     parseLog(chunks);
+    const int records = chunks.size() - 1;
+    chunks.clear();
+    countCodes(records);
     file.close();
 }
 

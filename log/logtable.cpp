@@ -52,6 +52,7 @@ public:
     void begin(int rowCount) override
     {
         // Dropping the rows drops the heights that the previous log gave them.
+        m_window.arcEntryOfRecord.clear();
         m_table->setRowCount(0);
         m_table->verticalHeader()->setDefaultSectionSize(30);
         m_table->setRowCount(rowCount);
@@ -59,9 +60,14 @@ public:
     void notice(vlog::Notice notice) override { m_window.showNotice(notice); }
     void row(int row, const vlog::LogRow &cells) override
     {
-        for (int c = 0; c < vlog::kRecordColumns; ++c)
-            if (cells.has(c))
-                m_table->setItem(row, c, new QTableWidgetItem(cells.cells[size_t(c)]));
+        for (int c = 0; c < vlog::kRecordColumns; ++c) {
+            if (!cells.has(c))
+                continue;
+            auto *item = new QTableWidgetItem(cells.cells[size_t(c)]);
+            m_table->setItem(row, c, item);
+            if (c == 0 && cells.arcEntry >= 0)
+                m_window.arcEntryOfRecord.insert(item, cells.arcEntry);
+        }
         if (cells.eightAxes)
             m_table->setRowHeight(row, 40);
     }

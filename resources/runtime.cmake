@@ -5,6 +5,10 @@
 
 # Pictures: icons and mode pictures.
 include(${CMAKE_CURRENT_LIST_DIR}/pictures.cmake OPTIONAL)
+# Translation catalogues velloran_ko.qm, velloran_en.qm, velloran_zh.qm.
+include(${CMAKE_CURRENT_LIST_DIR}/catalogues.cmake OPTIONAL)
+# User manuals Manual_Velloran_ko.pdf, _en.pdf, _ch.pdf.
+include(${CMAKE_CURRENT_LIST_DIR}/manuals.cmake OPTIONAL)
 
 # Help texts: resources/help/<Kav|kor|eng|chn>/*.xml
 if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/help)

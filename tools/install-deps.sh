@@ -7,7 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-noto-cjk
 )
 
 missing=()

@@ -1,0 +1,20 @@
+// The Details group: a copy of the selected row's main fields.
+
+#include "app/velloran.h"
+
+void Velloran::fillDetailPanel(int row)
+{
+    setDetailValuesVisible(true);
+    // Table column of each value widget, in the order of the form's details rows.
+    static const int kColumns[15] = {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    for (int i = 0; i < 15; ++i) {
+        const QTableWidgetItem *item = ui.tableWidget->item(row, kColumns[i]);
+        if (!item)
+            continue;
+        QWidget *value = ui.detailValues[i];
+        if (auto *button = qobject_cast<QAbstractButton *>(value))
+            button->setText(item->text());
+        else if (auto *label = qobject_cast<QLabel *>(value))
+            label->setText(item->text());
+    }
+}

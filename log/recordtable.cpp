@@ -1,0 +1,66 @@
+// The record table's behaviour: row selection, arrow keys and sorting.
+
+#include "app/velloran.h"
+#include "search/finddialog.h"
+
+#include <QKeyEvent>
+
+void Velloran::OnRowSelect(int row, int)
+{
+    ui.tableWidget->installEventFilter(this);
+    ui.tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    findDialog->raise();
+    fillIoSnapshot(row);
+    fillErrorTab(row);
+    fillDetailPanel(row);
+    if (arcFlag)
+        fillArcView(row);
+}
+
+bool Velloran::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui.tableWidget && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            // The row the table is about to move to, computed before it moves
+            // and without bounds: the fillers show nothing new beyond the ends.
+            int target = ui.tableWidget->currentRow() + (key == Qt::Key_Up ? -1 : 1);
+            if (key == Qt::Key_Down && ui.tableWidget->rowCount() == 0)
+                target = 0;
+            fillIoSnapshot(target);
+            fillErrorTab(target);
+            fillDetailPanel(target);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Velloran::sectionClicked(int column)
+{
+    QTableWidget *t = ui.tableWidget;
+    const bool descending = sortToggle;
+    sortToggle = !sortToggle;
+    const Qt::SortOrder second = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
+    switch (column) {
+    case 0:
+        t->setSortingEnabled(true);
+        t->sortByColumn(0, second);
+        break;
+    case 1:
+        // By code, and within one code by date and time.
+        t->setSortingEnabled(true);
+        t->sortByColumn(5, Qt::AscendingOrder);
+        t->sortByColumn(4, Qt::AscendingOrder);
+        t->sortByColumn(1, second);
+        break;
+    case 4:
+    case 5:
+        t->setSortingEnabled(true);
+        t->sortByColumn(5, second);
+        t->sortByColumn(4, second);
+        break;
+    default:
+        t->setSortingEnabled(false);
+        break;
+    }
+}
