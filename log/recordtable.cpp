@@ -35,6 +35,24 @@ bool Velloran::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+// Switches sorting on. Header clicks then reach sectionClicked alone: the
+// table does not also sort by the clicked column on its own.
+void enableSorting(QTableWidget *table)
+{
+    table->setSortingEnabled(true);
+    QObject::disconnect(table->horizontalHeader(), SIGNAL(sortIndicatorChanged(int,Qt::SortOrder)), table, nullptr);
+}
+
+void sortBy(QTableWidget *table, int column, Qt::SortOrder order)
+{
+    table->horizontalHeader()->setSortIndicator(column, order);
+    table->sortItems(column, order);
+}
+
+} // namespace
+
 void Velloran::sectionClicked(int column)
 {
     QTableWidget *t = ui.tableWidget;
@@ -43,21 +61,21 @@ void Velloran::sectionClicked(int column)
     const Qt::SortOrder second = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
     switch (column) {
     case 0:
-        t->setSortingEnabled(true);
-        t->sortByColumn(0, second);
+        enableSorting(t);
+        sortBy(t, 0, second);
         break;
     case 1:
         // By code, and within one code by date and time.
-        t->setSortingEnabled(true);
-        t->sortByColumn(5, Qt::AscendingOrder);
-        t->sortByColumn(4, Qt::AscendingOrder);
-        t->sortByColumn(1, second);
+        enableSorting(t);
+        sortBy(t, 5, Qt::AscendingOrder);
+        sortBy(t, 4, Qt::AscendingOrder);
+        sortBy(t, 1, second);
         break;
     case 4:
     case 5:
-        t->setSortingEnabled(true);
-        t->sortByColumn(5, second);
-        t->sortByColumn(4, second);
+        enableSorting(t);
+        sortBy(t, 5, second);
+        sortBy(t, 4, second);
         break;
     default:
         t->setSortingEnabled(false);
