@@ -3,9 +3,15 @@
 // installed only for as long as the operation runs; the translator leaves the
 // application when this object goes out of scope.
 
+#include <QString>
 #include <QTranslator>
 
 class Velloran;
+
+// Bare file names, looked up in the working directory, by language index
+// (0 Korean, 1 English, 2 Chinese); an empty text for any other index.
+QString catalogueFileName(int language); // velloran_ko.qm, velloran_en.qm, velloran_zh.qm
+QString manualFileName(int language);    // Manual_Velloran_ko.pdf, _en.pdf, _ch.pdf
 
 class MessageTranslation
 {

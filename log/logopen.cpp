@@ -45,6 +45,7 @@ void Velloran::clearAllViews()
 
     ui.tableWidget->clearContents();
     ui.tableWidget->setSortingEnabled(false);
+    arcEntryOfRecord.clear();
     // The matches of the last search pointed into the cleared cells.
     findMatches.clear();
     findPosition = 0;
@@ -72,6 +73,17 @@ void Velloran::clearAllViews()
     ui.key->setStyleSheet(white);
     for (const auto &flag : flags)
         flag.first->setStyleSheet(white);
+
+    // Under Lum/Luma every signal indicator shows a clear bit; the Kav family
+    // keeps them as they are.
+    if (family() == vlog::Family::Lum) {
+        for (int position = 0; position < 8; ++position) {
+            for (int column = 18; column <= 26; ++column)
+                updateGeneralIo(0, column, position);
+            updateSystemInput(0, position);
+            updateSystemOutput(0, position);
+        }
+    }
 }
 
 void Velloran::loadLog(const QString &path)

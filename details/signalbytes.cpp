@@ -1,0 +1,126 @@
+#include "details/signalbytes.h"
+
+#include <QStringList>
+
+namespace vlog {
+
+QVector<int> signalBytes(const QString &text)
+{
+    // "[00 00 00 00 00 00]" has 19 characters, "[00 00 00 00 00 00 00 00]" 25.
+    const int closing = text.size() == 19 ? 17 : 23;
+    QString rest = text.mid(1);
+    if (closing < rest.size())
+        rest.remove(closing, 1);
+
+    const QStringList tokens = rest.split(QLatin1Char(' '), Qt::KeepEmptyParts);
+    QVector<int> bytes;
+    bytes.reserve(tokens.size());
+    for (const QString &token : tokens) {
+        bool ok = false;
+        const int value = token.toInt(&ok, 16);
+        bytes << (ok ? value & 0xFF : 0);
+    }
+    return bytes;
+}
+
+const SignalBit systemInputBits[42] = {
+    {"belt_limt", 0, 0},         {"limt1", 0, 1},
+    {"limt2", 0, 2},             {"limt3", 0, 3},
+    {"em_stop_op", 0, 4},        {"em_stop_tp", 0, 5},
+    {"em_stop_ex", 0, 6},
+
+    {"mode_switch_auto", 1, 0},  {"mode_switch_sys", 1, 1},
+    {"mode_switch_manual", 1, 2}, {"mode_switch_ex", 1, 3},
+    {"enable_switch_tp", 1, 5},  {"safe_garde_auto", 1, 6},
+    {"safe_garde_menual", 1, 7},
+
+    {"flt", 2, 0},               {"mc2", 2, 1},
+    {"robot_pan", 2, 2},         {"mc1", 2, 3},
+    {"escape", 2, 4},            {"motor_on_tp", 2, 5},
+    {"sv_bk", 2, 6},             {"svon", 2, 7},
+
+    {"motor_overheat1", 3, 0},   {"motor_overheat2", 3, 1},
+    {"brake_low", 3, 2},         {"start_tp", 3, 4},
+    {"stop_tp", 3, 5},           {"op_board_cof", 3, 6},
+    {"motor_on_ex", 3, 7},
+
+    {"type_cof", 4, 0},          {"pwmon", 4, 1},
+    {"reservation1", 4, 2},      {"reservation2", 4, 3},
+    {"reservation3", 4, 4},      {"reservation4", 4, 5},
+
+    // Byte 5 starts at bit 1.
+    {"ov", 5, 1},                {"overload_motor", 5, 2},
+    {"overload_brake", 5, 3},    {"overload_control", 5, 4},
+    {"overload_smps", 5, 5},     {"uv", 5, 6},
+    {"oc", 5, 7},
+};
+
+// Bytes 4 and 5 of the system outputs drive nothing.
+const SignalBit systemOutputBits[24] = {
+    {"mc1_2", 0, 0},          {"high_speed1", 0, 1},
+    {"escon1", 0, 2},         {"brake1", 0, 4},
+    {"brake2", 0, 5},         {"brake3", 0, 6},
+    {"brake4", 0, 7},
+
+    {"motor_on_tp_2", 1, 0},  {"start_tp_2", 1, 1},
+    {"stop_tp_2", 1, 2},      {"system_odd", 1, 3},
+    {"reservation1_2", 1, 4}, {"reservation2_2", 1, 5},
+    {"pan_out", 1, 6},        {"reservation4_2", 1, 7},
+
+    {"ex_auto1", 2, 0},       {"ex_auto2", 2, 1},
+
+    {"mc2_2", 3, 0},          {"high_speed2", 3, 1},
+    {"escon2", 3, 2},         {"brake5", 3, 4},
+    {"brake6", 3, 5},         {"brake7", 3, 6},
+    {"brake8", 3, 7},
+};
+
+GeneralIo generalIoOf(int column)
+{
+    if (column >= kGeneralInputColumn && column < kGeneralInputColumn + kGeneralColumnsPerFamily)
+        return GeneralIo::Input;
+    if (column >= kGeneralOutputColumn && column < kGeneralOutputColumn + kGeneralColumnsPerFamily)
+        return GeneralIo::Output;
+    return GeneralIo::None;
+}
+
+int generalIoNumber(int column, int position, int bit)
+{
+    const GeneralIo io = generalIoOf(column);
+    if (io == GeneralIo::None || position < 0 || position >= kGeneralBytesPerColumn || bit < 0 || bit > 7)
+        return 0;
+    const int block = column - (io == GeneralIo::Input ? kGeneralInputColumn : kGeneralOutputColumn);
+    return 64 * block + 8 * position + bit + 1;
+}
+
+const ArcItem arcInputItems[kArcSignals] = {
+    {"WCR=1", "WCR=0"},      {"ShockSensor=1", nullptr}, {"WireStick=1", nullptr}, {"WelderError=1", nullptr},
+    {"WireState=1", nullptr}, {"GasState=1", nullptr},    {"Res=1", nullptr},       {"Res=1", nullptr},
+};
+
+const ArcItem arcOutputItems[kArcSignals] = {
+    {"TorchSW=1", nullptr}, {"Inching=1", nullptr}, {"Retract=1", nullptr}, {"StickChk=1", nullptr},
+    {"GasCheck=1", nullptr}, {"Res=1", nullptr},    {"Res=1", nullptr},     {"Res=1", nullptr},
+};
+
+QVector<ArcState> arcStates(const QString &text, const ArcItem (&items)[kArcSignals])
+{
+    // The last item is compared as it stands: a blank before it (after ", ")
+    // makes it differ.
+    constexpr int unsimplified = kArcSignals - 1;
+    const QStringList parts = text.split(QLatin1Char(','), Qt::KeepEmptyParts);
+    QVector<ArcState> states;
+    for (int i = 0; i < parts.size() && i < kArcSignals; ++i) {
+        const QString item = i < unsimplified ? parts.at(i).simplified() : parts.at(i);
+        const ArcItem &signal = items[i];
+        if (item == QLatin1String(signal.high))
+            states << ArcState::High;
+        else if (!signal.low || item == QLatin1String(signal.low))
+            states << ArcState::Low;
+        else
+            states << ArcState::Keep;
+    }
+    return states;
+}
+
+} // namespace vlog
