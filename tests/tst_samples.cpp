@@ -31,6 +31,7 @@ Opened open(const QString &relative, bool kav)
 
     Velloran window;
     window.show();
+    window.ui.comboBox->setCurrentIndex(1);   // notices in their English source texts
     ModalWatcher watcher;
     (kav ? window.ui.kav : window.ui.lum_luma)->setChecked(true);
     QMimeData mime;
