@@ -293,6 +293,7 @@ void TestOpenLog::noticesOncePerLoad()
     odd << QStringLiteral("Weld(01-08): [00]") << lumSignals().mid(5);
     const QString undefined = writeFile(m_dir.filePath(QStringLiteral("odd/ROBOT.ERR")),
                                         log(lumErrorHeader(), {lumRecord("1", "E-0007,1,0", sixAxes(), odd)}));
+    m_window->ui.comboBox->setCurrentIndex(1);
     m_watcher->seen.clear();
     drop(m_window.get(), {undefined});
     QCOMPARE(m_watcher->messageTexts(), QStringList{kUndefinedNotice});
