@@ -62,6 +62,8 @@ public:
 
     // Parsing a log into the record table.
     void parseLog(const QStringList &chunks);
+    // The same on pieces of the log text, without copying them.
+    void parseLogChunks(const QVector<QStringRef> &chunks);
     void parseArcLines(const QStringList &lines, int start);
 
     // Which arc entry the record of a row carries, keyed by the row's first

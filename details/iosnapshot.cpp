@@ -10,6 +10,14 @@ const QString kUnlit = QStringLiteral("background: white");
 const QString kChecked = QStringLiteral("color : blue");
 const QString kUnchecked = QStringLiteral("color : grey");
 
+// Style sheets are set only when they change: setting one re-polishes the
+// widget, which is what makes a row selection cost time.
+void setStyleIfChanged(QWidget *widget, const QString &style)
+{
+    if (widget->styleSheet() != style)
+        widget->setStyleSheet(style);
+}
+
 template <int N>
 QLabel *labelNamed(QLabel *const (&labels)[N], const char *name)
 {
@@ -27,7 +35,7 @@ void showSystemByte(const vlog::SignalBit (&table)[N], QLabel *const (&labels)[M
         if (signal.byte != position)
             continue;
         if (QLabel *label = labelNamed(labels, signal.label))
-            label->setStyleSheet(vlog::bitSet(bits, signal.bit) ? kLit : kUnlit);
+            setStyleIfChanged(label, vlog::bitSet(bits, signal.bit) ? kLit : kUnlit);
     }
 }
 
@@ -96,7 +104,7 @@ void Velloran::updateGeneralIo(int bits, int column, int position)
             continue;
         const bool set = vlog::bitSet(bits, bit);
         box->setChecked(set);
-        box->setStyleSheet(set ? kChecked : kUnchecked);
+        setStyleIfChanged(box, set ? kChecked : kUnchecked);
     }
 }
 

@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QTextStream>
 
+#include "log/logfile.h"
+
 namespace {
 bool oneOf(const QString &name, const char *a, const char *b)
 {
@@ -94,14 +96,14 @@ void Velloran::loadLog(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    QStringList chunks;
+    int records = 0;
     {
-        QTextStream in(&file);
-        chunks = in.readAll().split(QLatin1Char('#'));
+        // The chunks are views into the text, which lives until the parse is done.
+        const QString text = vlog::readLogText(file);
+        const QVector<QStringRef> chunks = text.splitRef(QLatin1Char('#'));
+        records = chunks.size() - 1;
+        parseLogChunks(chunks);
     }
-    parseLog(chunks);
-    const int records = chunks.size() - 1;
-    chunks.clear();
     countCodes(records);
     file.close();
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringRef>
+#include <QVector>
 #include <array>
 #include <bitset>
 
@@ -109,6 +111,9 @@ void appendArcBlock(const QStringList &lines, int start, ArcLists &arc);
 // Parses a whole log: chunk 0 the header, chunks 1..n-1 the records.
 // `arcFlag` and `arc` are reset first and left as the last record sets them.
 void parseLog(const QStringList &chunks, Family family, bool stopLog, MessageLookups &lookups,
+              bool &arcFlag, ArcLists &arc, LogSink &sink);
+// The same on pieces of one text that stays alive while the parse runs.
+void parseLog(const QVector<QStringRef> &chunks, Family family, bool stopLog, MessageLookups &lookups,
               bool &arcFlag, ArcLists &arc, LogSink &sink);
 
 // Puts two parameters into a message template: every "%2d" becomes p1, every

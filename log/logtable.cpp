@@ -49,6 +49,8 @@ class TableSink : public vlog::LogSink
 public:
     explicit TableSink(Velloran &window) : m_window(window), m_table(window.ui.tableWidget) {}
 
+    ~TableSink() override { m_table->verticalHeader()->setUpdatesEnabled(true); }
+
     void begin(int rowCount) override
     {
         // Dropping the rows drops the heights that the previous log gave them.
@@ -56,8 +58,16 @@ public:
         m_table->setRowCount(0);
         m_table->verticalHeader()->setDefaultSectionSize(30);
         m_table->setRowCount(rowCount);
+        // Without updates a row's new height costs the same in a table of
+        // any length.
+        m_table->verticalHeader()->setUpdatesEnabled(false);
     }
-    void notice(vlog::Notice notice) override { m_window.showNotice(notice); }
+    void notice(vlog::Notice notice) override
+    {
+        m_table->verticalHeader()->setUpdatesEnabled(true);
+        m_window.showNotice(notice);
+        m_table->verticalHeader()->setUpdatesEnabled(false);
+    }
     void row(int row, const vlog::LogRow &cells) override
     {
         for (int c = 0; c < vlog::kRecordColumns; ++c) {
@@ -78,6 +88,14 @@ private:
 };
 
 void Velloran::parseLog(const QStringList &chunks)
+{
+    const bool stop = vlog::isStopLogName(QFileInfo(ui.file_add->text()).fileName());
+    WindowLookups lookups(*this);
+    TableSink sink(*this);
+    vlog::parseLog(chunks, family(), stop, lookups, arcFlag, arcLists, sink);
+}
+
+void Velloran::parseLogChunks(const QVector<QStringRef> &chunks)
 {
     const bool stop = vlog::isStopLogName(QFileInfo(ui.file_add->text()).fileName());
     WindowLookups lookups(*this);

@@ -1,9 +1,14 @@
-#include "log/logparser.h"
+// The log parser written plainly, line by line as its rules read, without
+// any care for speed. Tests compare the fast parser against it.
+
+#include "support/referenceparser.h"
 
 #include <QStringRef>
 #include <QVector>
 
-namespace vlog {
+namespace vref {
+
+using namespace vlog;
 
 namespace {
 
@@ -275,22 +280,7 @@ private:
 
 } // namespace
 
-void ArcLists::clear()
-{
-    arcInputs.clear();
-    arcOutputs.clear();
-    analogInputs1.clear();
-    analogInputs2.clear();
-    analogOutputs1.clear();
-    analogOutputs2.clear();
-}
-
-bool isStopLogName(const QString &fileName)
-{
-    return fileName == QLatin1String("ROBOT.STP") || fileName == QLatin1String("ROBOT.S01");
-}
-
-LogHeader parseHeader(const QString &header, bool stopLog)
+LogHeader parseHeaderReference(const QString &header, bool stopLog)
 {
     LogHeader h;
     const QVector<QStringRef> items =
@@ -318,7 +308,7 @@ LogHeader parseHeader(const QString &header, bool stopLog)
     return h;
 }
 
-void appendArcBlock(const QStringList &lines, int start, ArcLists &arc)
+void appendArcBlockReference(const QStringList &lines, int start, ArcLists &arc)
 {
     QVector<QStringRef> refs;
     refs.reserve(lines.size());
@@ -327,8 +317,8 @@ void appendArcBlock(const QStringList &lines, int start, ArcLists &arc)
     appendArc(Lines(refs), start, arc);
 }
 
-void parseLog(const QStringList &chunks, Family family, bool stopLog, MessageLookups &lookups,
-              bool &arcFlag, ArcLists &arc, LogSink &sink)
+void parseLogReference(const QStringList &chunks, Family family, bool stopLog, MessageLookups &lookups,
+                       bool &arcFlag, ArcLists &arc, LogSink &sink)
 {
     arcFlag = false;
     arc.clear();
@@ -337,7 +327,7 @@ void parseLog(const QStringList &chunks, Family family, bool stopLog, MessageLoo
     if (chunks.isEmpty())
         return;
 
-    const LogHeader header = parseHeader(chunks.at(0), stopLog);
+    const LogHeader header = parseHeaderReference(chunks.at(0), stopLog);
     RecordParser parser(header, family, lookups);
     bool arcNoticeShown = false;
     bool eightAxesNoticeShown = false;
@@ -387,17 +377,4 @@ void parseLog(const QStringList &chunks, Family family, bool stopLog, MessageLoo
     }
 }
 
-QString fillMessageTemplate(QString tmpl, const QString &p1, const QString &p2)
-{
-    tmpl.replace(QLatin1String("%2d"), p1);
-    tmpl.replace(QLatin1String("%%"), QLatin1String("%"));
-    int at = tmpl.indexOf(QLatin1Char('%'));
-    if (at >= 0)
-        tmpl.replace(at, 2, p1);
-    at = tmpl.lastIndexOf(QLatin1Char('%'));
-    if (at >= 0)
-        tmpl.replace(at, 2, p2);
-    return tmpl;
-}
-
-} // namespace vlog
+} // namespace vref

@@ -1,0 +1,542 @@
+#include "log/logparser.h"
+
+#include <QStringRef>
+#include <QVarLengthArray>
+#include <QVector>
+
+#include <climits>
+
+// The parser reads each record once: it cuts the record into lines, finds
+// each line's label, and makes a text only for the cells it fills. All
+// pieces are views into the log text; a line or field a record does not have
+// reads as an empty view.
+
+namespace vlog {
+
+namespace {
+
+// A piece of the log text.
+struct Span
+{
+    const QChar *p = nullptr;
+    int n = 0;
+
+    Span mid(int from) const { return from >= n ? Span{p + n, 0} : Span{p + from, n - from}; }
+    Span mid(int from, int length) const
+    {
+        if (from >= n)
+            return Span{p + n, 0};
+        return Span{p + from, std::min(length, n - from)};
+    }
+    int indexOf(ushort c, int from = 0) const
+    {
+        for (int i = from; i < n; ++i)
+            if (p[i].unicode() == c)
+                return i;
+        return -1;
+    }
+    int count(ushort c) const
+    {
+        int k = 0;
+        for (int i = 0; i < n; ++i)
+            k += p[i].unicode() == c;
+        return k;
+    }
+    Span trimmed() const
+    {
+        int b = 0, e = n;
+        while (b < e && p[b].isSpace())
+            ++b;
+        while (e > b && p[e - 1].isSpace())
+            --e;
+        return Span{p + b, e - b};
+    }
+    bool equals(QLatin1String s) const
+    {
+        if (n != s.size())
+            return false;
+        for (int i = 0; i < n; ++i)
+            if (p[i].unicode() != uchar(s.data()[i]))
+                return false;
+        return true;
+    }
+    QString toString() const { return n ? QString(p, n) : QString(QLatin1String("")); }
+};
+
+// White space removed at both ends and inner runs made one blank.
+QString simplified(Span s)
+{
+    const Span t = s.trimmed();
+    bool clean = true;
+    for (int i = 0; i < t.n; ++i) {
+        const QChar c = t.p[i];
+        if (c.unicode() > ' ' && c.unicode() < 0x7f)
+            continue;
+        if (c.isSpace() && (c.unicode() != ' ' || t.p[i + 1].isSpace())) {
+            clean = false;
+            break;
+        }
+    }
+    if (clean)
+        return t.toString();
+    QString out;
+    out.reserve(t.n);
+    bool inSpace = false;
+    for (int i = 0; i < t.n; ++i) {
+        if (t.p[i].isSpace()) {
+            inSpace = true;
+            continue;
+        }
+        if (inSpace)
+            out += QLatin1Char(' ');
+        inSpace = false;
+        out += t.p[i];
+    }
+    return out;
+}
+
+// A decimal integer with an optional sign and surrounding blanks; a text
+// that is no number, or out of range, reads as 0.
+int toNumber(Span s)
+{
+    const Span t = s.trimmed();
+    int i = 0;
+    bool negative = false;
+    if (i < t.n && (t.p[i] == QLatin1Char('+') || t.p[i] == QLatin1Char('-')))
+        negative = t.p[i++] == QLatin1Char('-');
+    if (i == t.n)
+        return 0;
+    qint64 value = 0;
+    for (; i < t.n; ++i) {
+        const ushort c = t.p[i].unicode();
+        if (c < '0' || c > '9')
+            return 0;
+        value = value * 10 + (c - '0');
+        if (value > qint64(INT_MAX) + 1)
+            return 0;
+    }
+    if (negative)
+        value = -value;
+    return value > INT_MAX || value < INT_MIN ? 0 : int(value);
+}
+
+// The labels the parser knows. The label of a line is the text before its
+// first ":" (the whole line without one), simplified; every known label is
+// free of blanks, so comparing the trimmed text is the same.
+enum Label : quint8 { Other, SI, SO, DIB, DOB, GI, GO, ArcI, ArcO, AI, AO };
+
+struct KnownLabel
+{
+    QLatin1String text;
+    Label label;
+};
+const KnownLabel kLabels[] = {
+    {QLatin1String("SI(01-06)"), SI},     {QLatin1String("SO(01-06)"), SO},     {QLatin1String("DIB(01-08)"), DIB},
+    {QLatin1String("DOB(01-08)"), DOB},   {QLatin1String("GI(01-08)"), GI},     {QLatin1String("GO(01-08)"), GO},
+    {QLatin1String("ArcI(01-08)"), ArcI}, {QLatin1String("ArcO(01-08)"), ArcO}, {QLatin1String("AI(01-04)"), AI},
+    {QLatin1String("AO(01-04)"), AO},
+};
+
+Label labelOf(Span line)
+{
+    const int colon = line.indexOf(':');
+    const Span head = (colon < 0 ? line : line.mid(0, colon)).trimmed();
+    if (head.n < 9 || head.n > 11)
+        return Other;
+    for (const KnownLabel &k : kLabels)
+        if (head.equals(k.text))
+            return k.label;
+    return Other;
+}
+
+// The text between the first and the second ":" (to the end when there is
+// no second one); empty when the line has no ":".
+Span rawValue(Span line)
+{
+    const int first = line.indexOf(':');
+    if (first < 0)
+        return Span{line.p, 0};
+    const int second = line.indexOf(':', first + 1);
+    return second < 0 ? line.mid(first + 1) : line.mid(first + 1, second - first - 1);
+}
+
+QString value(Span line) { return simplified(rawValue(line)); }
+
+// Pieces of a text between separators, empty pieces kept.
+class Pieces
+{
+public:
+    Pieces(Span s, ushort separator)
+    {
+        int start = 0;
+        for (int i = 0; i < s.n; ++i) {
+            if (s.p[i].unicode() == separator) {
+                m_parts.append(Span{s.p + start, i - start});
+                start = i + 1;
+            }
+        }
+        m_parts.append(Span{s.p + start, s.n - start});
+    }
+    int size() const { return m_parts.size(); }
+    Span at(int i) const { return i < m_parts.size() ? m_parts[i] : Span(); }
+    QString simplifiedAt(int i) const { return i < m_parts.size() ? simplified(m_parts[i]) : QString(); }
+
+private:
+    QVarLengthArray<Span, 8> m_parts;
+};
+
+// The lines of one record with their labels.
+class Record
+{
+public:
+    explicit Record(Span chunk)
+    {
+        int start = 0;
+        for (int i = 0; i < chunk.n; ++i) {
+            if (chunk.p[i].unicode() == '\n') {
+                add(Span{chunk.p + start, i - start});
+                start = i + 1;
+            }
+        }
+        add(Span{chunk.p + start, chunk.n - start});
+    }
+    int size() const { return m_lines.size(); }
+    Span at(int i) const { return i >= 0 && i < m_lines.size() ? m_lines[i] : Span(); }
+    Label label(int i) const { return i >= 0 && i < m_labels.size() ? Label(m_labels[i]) : labelOf(Span()); }
+    int find(Label label, int from = 0) const
+    {
+        for (int i = std::max(from, 0); i < m_labels.size(); ++i)
+            if (m_labels[i] == label)
+                return i;
+        return -1;
+    }
+
+private:
+    void add(Span line)
+    {
+        m_lines.append(line);
+        m_labels.append(labelOf(line));
+    }
+    QVarLengthArray<Span, 48> m_lines;
+    QVarLengthArray<quint8, 48> m_labels;
+};
+
+void appendArc(const Record &lines, int start, ArcLists &arc)
+{
+    // The arc text goes on in the next line; the character at index 37 of the
+    // simplified continuation line is dropped.
+    auto arcText = [&](int m) {
+        QString text = rawValue(lines.at(m)).mid(1).toString();
+        QString more = simplified(lines.at(m + 1));
+        if (more.size() > 37)
+            more.remove(37, 1);
+        return text + more;
+    };
+    for (int m = std::max(start, 0); m < lines.size(); ++m) {
+        switch (lines.label(m)) {
+        case ArcI:
+            arc.arcInputs << arcText(m);
+            break;
+        case AI:
+            arc.analogInputs1 << rawValue(lines.at(m)).toString();
+            arc.analogInputs2 << rawValue(lines.at(m + 1)).toString();
+            break;
+        case ArcO:
+            arc.arcOutputs << arcText(m);
+            break;
+        case AO:
+            arc.analogOutputs1 << rawValue(lines.at(m)).toString();
+            arc.analogOutputs2 << rawValue(lines.at(m + 1)).toString();
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// Puts `value` on a second row below the cell's top value.
+void below(LogRow &row, int column, const QString &value)
+{
+    const QString text = row.text(column);
+    const int end = text.indexOf(QLatin1Char('\n'));
+    row.set(column, (end < 0 ? text : text.left(end)) + QLatin1Char('\n') + value);
+}
+
+const QString &zero()
+{
+    static const QString z = QStringLiteral("0");
+    return z;
+}
+
+class RecordParser
+{
+public:
+    RecordParser(const LogHeader &header, Family family, MessageLookups &lookups)
+        : m_header(header), m_family(family), m_lookups(lookups), m_placeholder(placeholder()),
+          m_kavBytes(kavSystemBytes())
+    {
+    }
+
+    void codeColumns(const Record &lines, LogRow &row)
+    {
+        const Pieces fields(lines.at(1), ',');
+        const Pieces dash(fields.at(0), '-');
+        if (fields.size() == 1) {
+            row.set(1, fields.simplifiedAt(0));
+            row.set(2, m_family == Family::Kav ? m_lookups.kavStopReason(simplified(dash.at(0)))
+                                               : m_lookups.lumStopReason(toNumber(dash.at(1))));
+            row.set(3, zero());
+            return;
+        }
+        row.set(1, fields.simplifiedAt(0));
+        const Span kind = dash.at(0).trimmed();
+        const int number = toNumber(dash.at(1));
+        const QString p1 = fields.simplifiedAt(1);
+        const QString p2 = m_family == Family::Lum && fields.size() >= 3 ? fields.simplifiedAt(2) : zero();
+        if (kind.equals(QLatin1String("E")))
+            row.set(2, m_lookups.errorMessage(number, p1, p2));
+        else if (kind.equals(QLatin1String("W")))
+            row.set(2, m_lookups.warningMessage(number, p1, p2));
+        if (m_family == Family::Lum && m_header.twoParameters)
+            row.set(3, p1 + QLatin1Char(',') + p2);
+        else
+            row.set(3, p1);
+    }
+
+    void optionalColumns(const Record &lines, LogRow &row)
+    {
+        if (m_header.hasDate) {
+            const Pieces parts(lines.at(2), ' ');
+            row.set(4, parts.simplifiedAt(0));
+            row.set(5, parts.size() > 1 ? parts.simplifiedAt(1) : QString(QLatin1String("")));
+        } else {
+            row.set(4, m_placeholder);
+            row.set(5, m_placeholder);
+        }
+        row.set(6, m_header.hasProgram ? simplified(lines.at(3)) : m_placeholder);
+        row.set(7, m_header.hasStep ? simplified(lines.at(4)) : m_placeholder);
+        row.set(8, m_family == Family::Lum && m_header.hasFunction ? simplified(lines.at(5)) : m_placeholder);
+    }
+
+    void positionColumns(const Record &lines, int count, LogRow &row)
+    {
+        const int start = m_header.positionStart;
+        if (start < 0)
+            return;
+        const Pieces p1(lines.at(start), ',');
+        for (int i = 0; i < 3; ++i)
+            row.set(9 + i, i < p1.size() ? p1.simplifiedAt(i) : QString(QLatin1String("")));
+
+        const Pieces p2(lines.at(start + 1), ',');
+        for (int i = 0; i < 3; ++i)
+            row.set(12 + i, i < p2.size() ? p2.simplifiedAt(i) : zero());
+
+        const Label label3 = lines.label(start + 2);
+        if (label3 == GI || label3 == SI) {
+            row.set(15, zero());
+            row.set(16, zero());
+        } else {
+            const Pieces p3(lines.at(start + 2), ',');
+            if (p3.size() <= 3) {
+                row.set(15, p3.simplifiedAt(0));
+                row.set(16, p3.size() >= 2 ? p3.simplifiedAt(1) : zero());
+                if (p3.size() == 3)
+                    below(row, 9, p3.simplifiedAt(2));
+            }
+        }
+
+        auto lowerRow = [&](int line, int firstColumn) {
+            const Pieces p(lines.at(start + line), ',');
+            if (p.size() > 3)
+                return;
+            for (int i = 0; i < p.size(); ++i)
+                below(row, firstColumn + i, p.simplifiedAt(i));
+        };
+        if (count >= 4)
+            lowerRow(3, 10);
+        if (count >= 5)
+            lowerRow(4, 13);
+        if (count == 6)
+            below(row, 16, simplified(lines.at(start + 5)));
+    }
+
+    void signalColumns(const Record &lines, LogRow &row)
+    {
+        const bool kav = m_family == Family::Kav;
+        auto block = [&](Label label, int firstColumn) {
+            const int at = lines.find(label);
+            if (at < 0)
+                return;
+            for (int i = 0; i < 4; ++i)
+                row.set(firstColumn + i, value(lines.at(at + i)));
+        };
+        auto single = [&](Label label, int column) {
+            if (kav) {
+                row.set(column, m_kavBytes);
+                return;
+            }
+            const int at = lines.find(label);
+            if (at >= 0)
+                row.set(column, value(lines.at(at)));
+        };
+        single(SI, 17);
+        block(kav ? GI : DIB, 18);
+        single(SO, 22);
+        block(kav ? GO : DOB, 23);
+    }
+
+private:
+    const LogHeader &m_header;
+    Family m_family;
+    MessageLookups &m_lookups;
+    const QString m_placeholder;
+    const QString m_kavBytes;
+};
+
+template <typename Chunk>
+Span spanOf(const Chunk &chunk)
+{
+    return Span{chunk.unicode(), int(chunk.size())};
+}
+
+QString textOf(const QString &chunk) { return chunk; }
+QString textOf(const QStringRef &chunk) { return chunk.toString(); }
+
+template <typename Chunks>
+void parseChunks(const Chunks &chunks, Family family, bool stopLog, MessageLookups &lookups, bool &arcFlag,
+                 ArcLists &arc, LogSink &sink)
+{
+    arcFlag = false;
+    arc.clear();
+    const int rows = std::max(int(chunks.size()) - 1, 0);
+    sink.begin(rows);
+    if (chunks.isEmpty())
+        return;
+
+    const LogHeader header = parseHeader(textOf(chunks.at(0)), stopLog);
+    RecordParser parser(header, family, lookups);
+    bool arcNoticeShown = false;
+    bool eightAxesNoticeShown = false;
+
+    for (int k = 1; k < chunks.size(); ++k) {
+        const Record lines(spanOf(chunks.at(k)));
+        LogRow row;
+
+        int positionCount = 0;
+        if (header.positionStart >= 0) {
+            const int si = lines.find(SI, header.positionStart);
+            if (si >= 0) {
+                positionCount = si - header.positionStart;
+                const Label next = lines.label(si + 5);
+                if (next == SO) {
+                    arcFlag = false;
+                } else if (next == ArcI) {
+                    if (!arcNoticeShown) {
+                        arcNoticeShown = true;
+                        sink.notice(Notice::Arc);
+                    }
+                    arcFlag = true;
+                    row.arcEntry = arc.arcInputs.size();
+                    appendArc(lines, si + 5, arc);
+                } else if (!arcNoticeShown) {
+                    arcNoticeShown = true;
+                    sink.notice(Notice::UndefinedInformation);
+                }
+            }
+        }
+
+        if (positionCount >= 3 && positionCount <= 6 && lines.at(header.positionStart + 2).count(',') == 2) {
+            row.eightAxes = true;
+            if (!eightAxesNoticeShown) {
+                eightAxesNoticeShown = true;
+                sink.notice(Notice::EightAxes);
+            }
+        }
+
+        row.set(0, simplified(lines.at(0)));
+        parser.codeColumns(lines, row);
+        parser.optionalColumns(lines, row);
+        parser.positionColumns(lines, positionCount, row);
+        parser.signalColumns(lines, row);
+        sink.row(k - 1, row);
+    }
+}
+
+} // namespace
+
+void ArcLists::clear()
+{
+    arcInputs.clear();
+    arcOutputs.clear();
+    analogInputs1.clear();
+    analogInputs2.clear();
+    analogOutputs1.clear();
+    analogOutputs2.clear();
+}
+
+bool isStopLogName(const QString &fileName)
+{
+    return fileName == QLatin1String("ROBOT.STP") || fileName == QLatin1String("ROBOT.S01");
+}
+
+LogHeader parseHeader(const QString &header, bool stopLog)
+{
+    LogHeader h;
+    const QVector<QStringRef> items =
+        stopLog ? header.splitRef(QLatin1String("- ")) : header.splitRef(QLatin1Char('\n'));
+    for (int i = 2; i < items.size(); ++i) {
+        const QStringRef item = items.at(i);
+        const QVector<QStringRef> fields = item.split(QLatin1Char(','));
+        if (fields.value(0).contains(QLatin1String("Error number"), Qt::CaseInsensitive)) {
+            if (fields.size() == 3)
+                h.twoParameters = true;
+            else if (fields.size() == 2)
+                h.twoParameters = false;
+        } else if (item.contains(QLatin1String("Date"), Qt::CaseInsensitive)) {
+            h.hasDate = true;
+        } else if (item.contains(QLatin1String("Program number"), Qt::CaseInsensitive)) {
+            h.hasProgram = true;
+        } else if (item.contains(QLatin1String("Step number"), Qt::CaseInsensitive)) {
+            h.hasStep = true;
+        } else if (item.contains(QLatin1String("Function number"), Qt::CaseInsensitive)) {
+            h.hasFunction = true;
+        } else if (item.contains(QLatin1String("Position data"), Qt::CaseInsensitive)) {
+            h.positionStart = stopLog ? i : i - 1;
+        }
+    }
+    return h;
+}
+
+void appendArcBlock(const QStringList &lines, int start, ArcLists &arc)
+{
+    // The lines joined again make one record whose lines are these.
+    const QString record = lines.join(QLatin1Char('\n'));
+    appendArc(Record(spanOf(record)), start, arc);
+}
+
+void parseLog(const QStringList &chunks, Family family, bool stopLog, MessageLookups &lookups, bool &arcFlag,
+              ArcLists &arc, LogSink &sink)
+{
+    parseChunks(chunks, family, stopLog, lookups, arcFlag, arc, sink);
+}
+
+void parseLog(const QVector<QStringRef> &chunks, Family family, bool stopLog, MessageLookups &lookups,
+              bool &arcFlag, ArcLists &arc, LogSink &sink)
+{
+    parseChunks(chunks, family, stopLog, lookups, arcFlag, arc, sink);
+}
+
+QString fillMessageTemplate(QString tmpl, const QString &p1, const QString &p2)
+{
+    tmpl.replace(QLatin1String("%2d"), p1);
+    tmpl.replace(QLatin1String("%%"), QLatin1String("%"));
+    int at = tmpl.indexOf(QLatin1Char('%'));
+    if (at >= 0)
+        tmpl.replace(at, 2, p1);
+    at = tmpl.lastIndexOf(QLatin1Char('%'));
+    if (at >= 0)
+        tmpl.replace(at, 2, p2);
+    return tmpl;
+}
+
+} // namespace vlog
