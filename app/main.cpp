@@ -1,3 +1,4 @@
+#include "app/allocator.h"
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    tuneAllocator();
     QApplication app(argc, argv);
     auto *window = new Velloran();
 

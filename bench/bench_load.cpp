@@ -7,6 +7,7 @@
 //   bench_load MODE N       one measurement (floor, load, select, sort,
 //                           startup, bare); prints "ms peak_kib"
 
+#include "app/allocator.h"
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
 #include "log/logparser.h"
@@ -146,6 +147,16 @@ double measure(const QString &mode, int records, const QString &dir)
     Velloran window;
     loadHelpAndStopTables(&window);
     window.ui.comboBox->setCurrentIndex(vlog::English);
+    // Help texts for every code of the generated logs.
+    QStringList codes, messages, causes, remedies;
+    for (int code = 100; code < 600; ++code) {
+        codes << QStringLiteral("%1").arg(code, 4, 10, QLatin1Char('0'));
+        messages << QStringLiteral("Axis %d servo fault %1 (detail %d)").arg(code);
+        causes << QStringLiteral("cause");
+        remedies << QStringLiteral("remedy");
+    }
+    window.help.lumErrors[vlog::English].assign(codes, messages, causes, remedies);
+    window.help.lumWarnings[vlog::English].assign(codes, messages, causes, remedies);
     loadInto(window, logPath(dir, records, QStringLiteral("b")));
     const QString path = logPath(dir, records, QStringLiteral("a"));
     if (mode == QLatin1String("load")) {
@@ -215,6 +226,8 @@ Result median(const QString &mode, int records, const QString &dir, int runs)
 int main(int argc, char *argv[])
 {
     if (argc >= 4) {
+        // Every measurement runs with the allocator set up as the program has it.
+        tuneAllocator();
         const QString mode = QString::fromLatin1(argv[1]);
         if (mode == QLatin1String("bare")) {
             QApplication app(argc, argv);

@@ -5,6 +5,7 @@
 #include <QVector>
 
 #include <climits>
+#include <cstring>
 
 // The parser reads each record once: it cuts the record into lines, finds
 // each line's label, and makes a text only for the cells it fills. All
@@ -139,6 +140,16 @@ const KnownLabel kLabels[] = {
 
 Label labelOf(Span line)
 {
+    // Every known label starts with one of these letters: most lines
+    // (positions, dates, numbers) are told apart by their first character.
+    int first = 0;
+    while (first < line.n && line.p[first].isSpace())
+        ++first;
+    if (first == line.n)
+        return Other;
+    const ushort c = line.p[first].unicode();
+    if (c != 'S' && c != 'D' && c != 'G' && c != 'A')
+        return Other;
     const int colon = line.indexOf(':');
     const Span head = (colon < 0 ? line : line.mid(0, colon)).trimmed();
     if (head.n < 9 || head.n > 11)
@@ -159,8 +170,6 @@ Span rawValue(Span line)
     const int second = line.indexOf(':', first + 1);
     return second < 0 ? line.mid(first + 1) : line.mid(first + 1, second - first - 1);
 }
-
-QString value(Span line) { return simplified(rawValue(line)); }
 
 // Pieces of a text between separators, empty pieces kept.
 class Pieces
@@ -191,13 +200,10 @@ class Record
 public:
     explicit Record(Span chunk)
     {
+        const QStringView text(chunk.p, chunk.n);
         int start = 0;
-        for (int i = 0; i < chunk.n; ++i) {
-            if (chunk.p[i].unicode() == '\n') {
-                add(Span{chunk.p + start, i - start});
-                start = i + 1;
-            }
-        }
+        for (int end; (end = int(text.indexOf(QLatin1Char('\n'), start))) >= 0; start = end + 1)
+            add(Span{chunk.p + start, end - start});
         add(Span{chunk.p + start, chunk.n - start});
     }
     int size() const { return m_lines.size(); }
@@ -271,6 +277,21 @@ const QString &zero()
 class RecordParser
 {
 public:
+    // The text of a cell from its raw piece. Logs repeat themselves from one
+    // record to the next (dates, programs, signal bytes): a piece equal to the
+    // one this column had in the previous record gives the same shared text.
+    const QString &cell(int column, Span raw)
+    {
+        Last &last = m_last[column];
+        if (!last.valid || last.raw.n != raw.n
+            || (raw.n && memcmp(last.raw.p, raw.p, size_t(raw.n) * sizeof(QChar)) != 0)) {
+            last.raw = raw;
+            last.text = simplified(raw);
+            last.valid = true;
+        }
+        return last.text;
+    }
+
     RecordParser(const LogHeader &header, Family family, MessageLookups &lookups)
         : m_header(header), m_family(family), m_lookups(lookups), m_placeholder(placeholder()),
           m_kavBytes(kavSystemBytes())
@@ -282,13 +303,13 @@ public:
         const Pieces fields(lines.at(1), ',');
         const Pieces dash(fields.at(0), '-');
         if (fields.size() == 1) {
-            row.set(1, fields.simplifiedAt(0));
+            row.set(1, cell(1, fields.at(0)));
             row.set(2, m_family == Family::Kav ? m_lookups.kavStopReason(simplified(dash.at(0)))
                                                : m_lookups.lumStopReason(toNumber(dash.at(1))));
             row.set(3, zero());
             return;
         }
-        row.set(1, fields.simplifiedAt(0));
+        row.set(1, cell(1, fields.at(0)));
         const Span kind = dash.at(0).trimmed();
         const int number = toNumber(dash.at(1));
         const QString p1 = fields.simplifiedAt(1);
@@ -307,15 +328,15 @@ public:
     {
         if (m_header.hasDate) {
             const Pieces parts(lines.at(2), ' ');
-            row.set(4, parts.simplifiedAt(0));
-            row.set(5, parts.size() > 1 ? parts.simplifiedAt(1) : QString(QLatin1String("")));
+            row.set(4, cell(4, parts.at(0)));
+            row.set(5, cell(5, parts.at(1)));
         } else {
             row.set(4, m_placeholder);
             row.set(5, m_placeholder);
         }
-        row.set(6, m_header.hasProgram ? simplified(lines.at(3)) : m_placeholder);
-        row.set(7, m_header.hasStep ? simplified(lines.at(4)) : m_placeholder);
-        row.set(8, m_family == Family::Lum && m_header.hasFunction ? simplified(lines.at(5)) : m_placeholder);
+        row.set(6, m_header.hasProgram ? cell(6, lines.at(3)) : m_placeholder);
+        row.set(7, m_header.hasStep ? cell(7, lines.at(4)) : m_placeholder);
+        row.set(8, m_family == Family::Lum && m_header.hasFunction ? cell(8, lines.at(5)) : m_placeholder);
     }
 
     void positionColumns(const Record &lines, int count, LogRow &row)
@@ -368,7 +389,7 @@ public:
             if (at < 0)
                 return;
             for (int i = 0; i < 4; ++i)
-                row.set(firstColumn + i, value(lines.at(at + i)));
+                row.set(firstColumn + i, cell(firstColumn + i, rawValue(lines.at(at + i))));
         };
         auto single = [&](Label label, int column) {
             if (kav) {
@@ -377,7 +398,7 @@ public:
             }
             const int at = lines.find(label);
             if (at >= 0)
-                row.set(column, value(lines.at(at)));
+                row.set(column, cell(column, rawValue(lines.at(at))));
         };
         single(SI, 17);
         block(kav ? GI : DIB, 18);
@@ -386,6 +407,13 @@ public:
     }
 
 private:
+    struct Last
+    {
+        Span raw;
+        QString text;
+        bool valid = false;
+    };
+    Last m_last[kRecordColumns];
     const LogHeader &m_header;
     Family m_family;
     MessageLookups &m_lookups;
