@@ -280,34 +280,6 @@ private:
 
 } // namespace
 
-LogHeader parseHeaderReference(const QString &header, bool stopLog)
-{
-    LogHeader h;
-    const QVector<QStringRef> items =
-        stopLog ? header.splitRef(QLatin1String("- ")) : header.splitRef(QLatin1Char('\n'));
-    for (int i = 2; i < items.size(); ++i) {
-        const QStringRef item = items.at(i);
-        const QVector<QStringRef> fields = item.split(QLatin1Char(','));
-        if (fields.value(0).contains(QLatin1String("Error number"), Qt::CaseInsensitive)) {
-            if (fields.size() == 3)
-                h.twoParameters = true;
-            else if (fields.size() == 2)
-                h.twoParameters = false;
-        } else if (item.contains(QLatin1String("Date"), Qt::CaseInsensitive)) {
-            h.hasDate = true;
-        } else if (item.contains(QLatin1String("Program number"), Qt::CaseInsensitive)) {
-            h.hasProgram = true;
-        } else if (item.contains(QLatin1String("Step number"), Qt::CaseInsensitive)) {
-            h.hasStep = true;
-        } else if (item.contains(QLatin1String("Function number"), Qt::CaseInsensitive)) {
-            h.hasFunction = true;
-        } else if (item.contains(QLatin1String("Position data"), Qt::CaseInsensitive)) {
-            h.positionStart = stopLog ? i : i - 1;
-        }
-    }
-    return h;
-}
-
 void appendArcBlockReference(const QStringList &lines, int start, ArcLists &arc)
 {
     QVector<QStringRef> refs;
@@ -327,7 +299,8 @@ void parseLogReference(const QStringList &chunks, Family family, bool stopLog, M
     if (chunks.isEmpty())
         return;
 
-    const LogHeader header = parseHeaderReference(chunks.at(0), stopLog);
+    // The header is read by the one header reader.
+    const LogHeader header = parseHeader(chunks.at(0), stopLog);
     RecordParser parser(header, family, lookups);
     bool arcNoticeShown = false;
     bool eightAxesNoticeShown = false;

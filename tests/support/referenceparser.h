@@ -5,7 +5,6 @@
 
 namespace vref {
 
-vlog::LogHeader parseHeaderReference(const QString &header, bool stopLog);
 void appendArcBlockReference(const QStringList &lines, int start, vlog::ArcLists &arc);
 void parseLogReference(const QStringList &chunks, vlog::Family family, bool stopLog, vlog::MessageLookups &lookups,
                        bool &arcFlag, vlog::ArcLists &arc, vlog::LogSink &sink);
