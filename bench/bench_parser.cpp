@@ -1,5 +1,7 @@
 // Throughput of the log parser alone: text in, rows out, no widgets.
 
+#include "details/helpdatabase.h"
+#include "details/signalbytes.h"
 #include "log/logparser.h"
 
 #include <benchmark/benchmark.h>
@@ -68,6 +70,45 @@ void BM_FillMessageTemplate(benchmark::State &state)
         benchmark::DoNotOptimize(vlog::fillMessageTemplate(tmpl, p1, p2));
 }
 BENCHMARK(BM_FillMessageTemplate);
+
+// Messages of records: code lookup in a help table of 500 codes and the
+// parameters put into the template.
+void BM_ErrorMessage(benchmark::State &state)
+{
+    vlog::HelpDatabase help;
+    QStringList codes, messages, causes, remedies;
+    for (int code = 100; code < 600; ++code) {
+        codes << QStringLiteral("%1").arg(code, 4, 10, QLatin1Char('0'));
+        messages << QStringLiteral("Axis %d servo fault %1 (detail %d)").arg(code);
+        causes << QString();
+        remedies << QString();
+    }
+    help.lumErrors[vlog::English].assign(codes, messages, causes, remedies);
+    const QString p1 = QStringLiteral("3"), p2 = QStringLiteral("7");
+    int code = 100;
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const QString m = help.errorMessage(false, vlog::English, code, p1, p2);
+        bytes += m.size() * 2;
+        benchmark::DoNotOptimize(m);
+        code = code == 599 ? 100 : code + 1;
+    }
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(BM_ErrorMessage);
+
+// Signal cells cut into bytes, as a row selection does for ten columns.
+void BM_SignalBytes(benchmark::State &state)
+{
+    const QString input = QStringLiteral("[03 00 F0 01 00 00 00 8F]");
+    const QString system = QStringLiteral("[01 4F 00 00 00 00]");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vlog::signalBytes(input));
+        benchmark::DoNotOptimize(vlog::signalBytes(system));
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * (input.size() + system.size()) * 2);
+}
+BENCHMARK(BM_SignalBytes);
 
 } // namespace
 
