@@ -1,6 +1,7 @@
 // Opening a log: clearing the views, choosing the file, checking its name
 // against the family, reading and parsing it.
 
+#include "app/formtables.h"
 #include "app/velloran.h"
 #include "search/finddialog.h"
 
@@ -63,18 +64,13 @@ void Velloran::clearAllViews()
     ui.Message->setText(tr("Message"));
     ui.Cause->setText(tr("Cause"));
     ui.Remedy->setText(tr("Remedy"));
-    const std::pair<QLabel *, const char *> flags[] = {
-        {ui.runto, QT_TR_NOOP("RunTo")},       {ui.joginch, QT_TR_NOOP("JogInch")},
-        {ui.enable, QT_TR_NOOP("Enable")},     {ui.emgstop, QT_TR_NOOP("EmgStop")},
-        {ui.remote, QT_TR_NOOP("Remote")},     {ui.automode, QT_TR_NOOP("AutoMode")},
-        {ui.playback, QT_TR_NOOP("PlayBack")}, {ui.moton, QT_TR_NOOP("MotOn")}};
-    for (const auto &flag : flags)
-        flag.first->setText(tr(flag.second));
-
+    // The operation flag labels get their captions back and turn white.
     const QString white = QStringLiteral("background: white");
+    for (const FormTables::GridLabel &flag : FormTables::flagLabels)
+        (ui.*flag.field)->setText(tr(flag.text));
     ui.key->setStyleSheet(white);
-    for (const auto &flag : flags)
-        flag.first->setStyleSheet(white);
+    for (const FormTables::GridLabel &flag : FormTables::flagLabels)
+        (ui.*flag.field)->setStyleSheet(white);
 
     // Under Lum/Luma every signal indicator shows a clear bit; the Kav family
     // keeps them as they are.
