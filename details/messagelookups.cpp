@@ -3,6 +3,7 @@
 
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
+#include "log/windowlookups.h"
 
 QString Velloran::errorMessage(int code, const QString &p1, const QString &p2) const
 {
@@ -42,4 +43,29 @@ void Velloran::buildKavStopTable()
 void Velloran::buildLumStopTable()
 {
     vlog::buildLumStopTable(help.lumStops);
+}
+
+QString WindowLookups::errorMessage(int code, const QString &p1, const QString &p2)
+{
+    return m_window.errorMessage(code, p1, p2);
+}
+
+QString WindowLookups::warningMessage(int code, const QString &p1, const QString &p2)
+{
+    return m_window.warningMessage(code, p1, p2);
+}
+
+// A stop code without an entry gives an empty text.
+QString WindowLookups::kavStopReason(const QString &code)
+{
+    QString text = QStringLiteral("");
+    m_window.kavStopReason(code, text);
+    return text;
+}
+
+QString WindowLookups::lumStopReason(int code)
+{
+    QString text = QStringLiteral("");
+    m_window.lumStopReason(code, text);
+    return text;
 }

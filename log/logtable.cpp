@@ -2,45 +2,12 @@
 
 #include "app/translation.h"
 #include "app/velloran.h"
+#include "log/windowlookups.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMessageBox>
 
-namespace {
-
-// Lookups that ask the main window at the moment of each call, so that they
-// follow the family and the language chosen then.
-class WindowLookups : public vlog::MessageLookups
-{
-public:
-    explicit WindowLookups(const Velloran &window) : m_window(window) {}
-    QString errorMessage(int code, const QString &p1, const QString &p2) override
-    {
-        return m_window.errorMessage(code, p1, p2);
-    }
-    QString warningMessage(int code, const QString &p1, const QString &p2) override
-    {
-        return m_window.warningMessage(code, p1, p2);
-    }
-    QString kavStopReason(const QString &code) override
-    {
-        QString text = QStringLiteral("");
-        m_window.kavStopReason(code, text);
-        return text;
-    }
-    QString lumStopReason(int code) override
-    {
-        QString text = QStringLiteral("");
-        m_window.lumStopReason(code, text);
-        return text;
-    }
-
-private:
-    const Velloran &m_window;
-};
-
-} // namespace
 
 // Puts each row into the record table as the parser delivers it. Every row
 // starts at the default height of 30; only eight-axes rows are resized.

@@ -3,6 +3,7 @@
 
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
+#include "support/dragdrop.h"
 
 #include <QDomDocument>
 #include <QTemporaryDir>
@@ -40,14 +41,6 @@ QString allSpecials()
         + special("2800", 3) + special("10000", 2) + special("10001", 2);
 }
 
-void writeFile(const QString &path, const QString &text)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(text.toUtf8());
-}
 
 } // namespace
 

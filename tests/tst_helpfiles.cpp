@@ -141,10 +141,7 @@ void TestHelpFiles::everySampleCodeHasHelp()
         for (const Log &log : logs) {
             (log.kav ? window.ui.kav : window.ui.lum_luma)->setChecked(true);
             window.ui.comboBox->setCurrentIndex(language);
-            QMimeData mime;
-            mime.setUrls({QUrl::fromLocalFile(QStringLiteral(VELLORAN_SAMPLES_DIR "/") + QLatin1String(log.file))});
-            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-            deliver(&window, &drop);
+            dropFiles(&window, {QStringLiteral(VELLORAN_SAMPLES_DIR "/") + QLatin1String(log.file)});
             QTableWidget *t = window.ui.tableWidget;
             QVERIFY(t->rowCount() > 0);
             for (int r = 0; r < t->rowCount(); ++r) {

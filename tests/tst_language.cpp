@@ -22,10 +22,7 @@ QString u(const char *utf8)
 
 void drop(QWidget *target, const QString &path)
 {
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(path)});
-    QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    deliver(target, &event);
+    dropFiles(target, {path});
 }
 
 // What a translator installed in the application would make of a text; the

@@ -4,6 +4,8 @@
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
 #include "log/logfile.h"
+#include "log/windowlookups.h"
+#include "support/dragdrop.h"
 #include "support/logtext.h"
 #include "support/modalwatcher.h"
 #include "support/referenceparser.h"
@@ -74,29 +76,6 @@ private:
     QTableWidget &m_table;
 };
 
-class Lookups : public vlog::MessageLookups
-{
-public:
-    explicit Lookups(Velloran &w) : m_w(w) {}
-    QString errorMessage(int code, const QString &p1, const QString &p2) override { return m_w.errorMessage(code, p1, p2); }
-    QString warningMessage(int code, const QString &p1, const QString &p2) override { return m_w.warningMessage(code, p1, p2); }
-    QString kavStopReason(const QString &code) override
-    {
-        QString text = QStringLiteral("");
-        m_w.kavStopReason(code, text);
-        return text;
-    }
-    QString lumStopReason(int code) override
-    {
-        QString text = QStringLiteral("");
-        m_w.lumStopReason(code, text);
-        return text;
-    }
-
-private:
-    Velloran &m_w;
-};
-
 } // namespace
 
 class TestLargeLog : public QObject
@@ -117,11 +96,7 @@ private slots:
         QRandomGenerator rng(kav ? 7 : 11);
         const QString text = generatedLog(10000, kav, rng);
         QTemporaryDir dir;
-        const QString path = dir.filePath(kav ? QStringLiteral("ROBOT.E01") : QStringLiteral("ROBOT.ERR"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(text.toUtf8());
-        f.close();
+        const QString path = writeFile(dir.filePath(kav ? QStringLiteral("ROBOT.E01") : QStringLiteral("ROBOT.ERR")), text);
 
         Velloran window;
         window.show();
@@ -134,15 +109,11 @@ private slots:
             QStringList tall;
             for (int i = 0; i < 12000; ++i)
                 tall << lumRecord(QString::number(i), QStringLiteral("E-0001,1,0"), {"1,2,3", "4,5,6", "7,8,9", "10,11,12"});
-            QFile t(dir.filePath(QStringLiteral("tall/ROBOT.ERR")));
-            QDir().mkpath(dir.filePath(QStringLiteral("tall")));
-            QVERIFY(t.open(QIODevice::WriteOnly));
-            t.write(log(lumErrorHeader(), tall).toUtf8());
-            t.close();
+            const QString tallPath = writeFile(dir.filePath(QStringLiteral("tall/ROBOT.ERR")), log(lumErrorHeader(), tall));
             window.ui.lum_luma->setChecked(true);
             window.clearAllViews();
-            window.ui.file_add->setText(t.fileName());
-            window.loadLog(t.fileName());
+            window.ui.file_add->setText(tallPath);
+            window.loadLog(tallPath);
             (kav ? window.ui.kav : window.ui.lum_luma)->setChecked(true);
         }
         watcher.seen.clear();
@@ -152,7 +123,7 @@ private slots:
 
         QTableWidget reference(0, vlog::kRecordColumns);
         Table sink(reference);
-        Lookups lookups(window);
+        WindowLookups lookups(window);
         bool arcFlag = false;
         vlog::ArcLists arc;
         vref::parseLogReference(text.split(QLatin1Char('#')), kav ? vlog::Family::Kav : vlog::Family::Lum, false, lookups,

@@ -22,25 +22,9 @@ const QString kUndefinedNotice = QStringLiteral(
 const QString kEightAxesNotice = QStringLiteral(
     "This file is error file of 8 Axis or more.\nThe axis is output in two rows.\n\nTop line - Axis1~8\nBottom line - Axis9~16");
 
-QString writeFile(const QString &path, const QString &text)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    f.write(text.toUtf8());
-    return path;
-}
-
 void drop(QWidget *target, const QStringList &paths)
 {
-    QMimeData mime;
-    QList<QUrl> urls;
-    for (const QString &p : paths)
-        urls << QUrl::fromLocalFile(p);
-    mime.setUrls(urls);
-    QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    deliver(target, &event);
+    dropFiles(target, paths);
 }
 
 int itemCount(QTableWidget *t)
@@ -161,10 +145,7 @@ void TestOpenLog::fileNameChecks()
     (kav ? m_window->ui.kav : m_window->ui.lum_luma)->setChecked(true);
     if (path.isEmpty()) {
         // A URL that is not a local file gives an empty path, checked like any other.
-        QMimeData mime;
-        mime.setUrls({QUrl(QStringLiteral("http://backup.example/ROBOT.ERR"))});
-        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        deliver(m_window.get(), &event);
+        dropUrls(m_window.get(), {QUrl(QStringLiteral("http://backup.example/ROBOT.ERR"))});
         QCOMPARE(m_window->ui.file_add->text(), QString());
     } else {
         drop(m_window.get(), {path});

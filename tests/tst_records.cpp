@@ -75,16 +75,9 @@ private:
             texts << record(r, kav);
         const QString file = name.isEmpty() ? (kav ? QStringLiteral("ROBOT.E01") : QStringLiteral("ROBOT.ERR")) : name;
         const QString path = m_dir.filePath(QString::number(++m_count) + QLatin1Char('/') + file);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write((records.isEmpty() ? header : log(header, texts)).toUtf8());
-        f.close();
+        writeFile(path, records.isEmpty() ? header : log(header, texts));
         (kav ? m_window->ui.kav : m_window->ui.lum_luma)->setChecked(true);
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(path)});
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        deliver(m_window.get(), &drop);
+        dropFiles(m_window.get(), {path});
     }
     int m_count = 0;
 };

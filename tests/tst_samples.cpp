@@ -34,10 +34,7 @@ Opened open(const QString &relative, bool kav)
     window.ui.comboBox->setCurrentIndex(1);   // notices in their English source texts
     ModalWatcher watcher;
     (kav ? window.ui.kav : window.ui.lum_luma)->setChecked(true);
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(path)});
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    deliver(&window, &drop);
+    dropFiles(&window, {path});
 
     QTableWidget *t = window.ui.tableWidget;
     out.rows = t->rowCount();

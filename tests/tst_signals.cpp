@@ -171,20 +171,11 @@ private:
 
     void open(const QString &name, const QString &text)
     {
-        const QString path = m_dir.filePath(QStringLiteral("log%1/").arg(++m_logs) + name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(text.toUtf8());
-        f.close();
-        openFile(path);
+        openFile(writeFile(m_dir.filePath(QStringLiteral("log%1/").arg(++m_logs) + name), text));
     }
     void openFile(const QString &path)
     {
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(path)});
-        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        deliver(m_window.get(), &event);
+        dropFiles(m_window.get(), {path});
     }
     void clickRow(int row)
     {
