@@ -15,21 +15,26 @@ void Velloran::OnSelectLang(int item)
     // the first one current.
     const QString chosen = ui.comboBox->currentText();
     QTranslator translator;
-    const QString catalogue = catalogueFileName(item);
-    if (!catalogue.isEmpty()) {
-        translator.load(catalogue);
-        QCoreApplication::installTranslator(&translator);
-        ui.retranslateUi(this);
-    }
+    installAndRetranslate(translator, item, this);
     // When the catalogue translated the item names, no item has this text
     // any more and the first one stays current.
     ui.comboBox->setCurrentText(chosen);
     // The translator leaves the application here; the widgets keep its texts.
 }
 
+void Velloran::retranslate()
+{
+    ui.retranslateUi(this);
+}
+
+void Velloran::selectLanguageIndex(int language)
+{
+    ui.comboBox->setCurrentIndex(language);
+}
+
 void Velloran::OnHelp_Manual()
 {
-    const QString name = manualFileName(language());
+    const QString name = vlog::manualFileName(language());
     if (name.isEmpty())
         return;
     // A relative URL: the desktop opens the manual from the working directory.
@@ -38,8 +43,7 @@ void Velloran::OnHelp_Manual()
 
 void Velloran::OnVersion()
 {
-    MessageTranslation translation(this);
-    translation.prepare();
+    const MessageTranslation translation(this);
     const QString text =
         tr("<h3>Velloran %1</h3>"
            "<p>Viewer for the error, stop and operation history logs of robot controller backups.</p>"

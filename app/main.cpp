@@ -1,6 +1,6 @@
 #include "app/allocator.h"
 #include "app/velloran.h"
-#include "details/helpfilereader.h"
+#include "details/helploading.h"
 
 #include <QApplication>
 

@@ -1,32 +1,29 @@
 #pragma once
 // Translation of the texts that one operation shows the user. A catalogue is
 // installed only for as long as the operation runs; the translator leaves the
-// application when this object goes out of scope.
+// application when the object goes out of scope.
 
-#include <QString>
+#include "details/language.h"
+
 #include <QTranslator>
 
 class Velloran;
 
-// Bare file names, looked up in the working directory, by language index
-// (0 Korean, 1 English, 2 Chinese); an empty text for any other index.
-QString catalogueFileName(int language); // velloran_ko.qm, velloran_en.qm, velloran_zh.qm
-QString manualFileName(int language);    // Manual_Velloran_ko.pdf, _en.pdf, _ch.pdf
+// Installs the catalogue of `language` into the application and re-translates
+// the main window with it. Returns false, and does nothing, for an index that
+// is no language.
+bool installAndRetranslate(QTranslator &translator, int language, Velloran *window);
 
+// The step before a message is built: under Korean the Korean catalogue is
+// installed and the main window re-translated; otherwise nothing happens.
 class MessageTranslation
 {
 public:
     explicit MessageTranslation(Velloran *window);
-    ~MessageTranslation();
     MessageTranslation(const MessageTranslation &) = delete;
     MessageTranslation &operator=(const MessageTranslation &) = delete;
 
-    // Before a message is built: under Korean the Korean catalogue is
-    // installed and the main window re-translated; otherwise nothing happens.
-    void prepare();
-
 private:
-    Velloran *m_window;
     QTranslator m_translator;
 };
 

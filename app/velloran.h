@@ -59,6 +59,9 @@ public:
     void loadLog(const QString &path);
     bool isKavLogName(const QString &path);
     bool isLumLogName(const QString &path);
+    // Either check: whether a log of the family `checked` may be read, after
+    // telling the user why not.
+    bool checkLogName(vlog::Family checked, const QString &path);
 
     // Parsing a log into the record table.
     void parseLog(const QStringList &chunks);
@@ -95,9 +98,18 @@ public:
     void errorCauseRemedy(int code, QString &cause, QString &remedy) const;
     void warningCauseRemedy(int code, QString &cause, QString &remedy) const;
 
-    // The built-in stop-reason tables, built once at start-up.
-    void buildKavStopTable();
-    void buildLumStopTable();
+    // The message of a record's code with the parameters of its "AxisNo"
+    // text; cause and remedy of errors and warnings (left as they were for
+    // other kinds).
+    QString codeMessage(const QString &code, const QString &axisText) const;
+    void codeCauseRemedy(const vlog::CodeMeaning &meaning, QString &cause, QString &remedy) const;
+
+    // The help database that start-up fills.
+    vlog::HelpDatabase &helpDatabase() { return help; }
+    // Every translatable text of the window again, from the catalogues installed now.
+    void retranslate();
+    // Makes a language index current in the combo box, without translating.
+    void selectLanguageIndex(int language);
 
 public slots:
     void Onfileopen();

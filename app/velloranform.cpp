@@ -1,6 +1,7 @@
 #include "app/velloranform.h"
 
 #include "app/formtables.h"
+#include "log/recordcolumns.h"
 
 #include <utility>
 
@@ -169,7 +170,7 @@ void setupRecordRow(VelloranClass &ui, QWidget *window)
 {
     ui.horizontalLayout_2 = makeLayout<QHBoxLayout>("horizontalLayout_2", 6);
     ui.tableWidget = make<QTableWidget>(window, "tableWidget");
-    setupTable(ui.tableWidget, recordColumns, 27);
+    setupTable(ui.tableWidget, recordColumns, vlog::kRecordColumns);
     ui.tableWidget->setMinimumSize(QSize(0, 0));
     ui.tableWidget->setSortingEnabled(false);
     ui.horizontalLayout_2->addWidget(ui.tableWidget);
@@ -583,7 +584,7 @@ void VelloranClass::retranslateUi(QWidget *window)
     InformationButton->setText(QString());
 
     // Record row.
-    for (int c = 0; c < 27; ++c)
+    for (int c = 0; c < vlog::kRecordColumns; ++c)
         tableWidget->horizontalHeaderItem(c)->setText(translated(recordColumns[c].header));
     groupBox->setTitle(QCoreApplication::translate("VelloranClass", "Details"));
     for (int i = 0; i < 15; ++i) {

@@ -10,6 +10,7 @@
 #include "app/allocator.h"
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
+#include "details/helploading.h"
 #include "log/logparser.h"
 
 #include <QApplication>

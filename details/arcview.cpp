@@ -32,7 +32,7 @@ void showText(QLabel *label, const QStringList &list, int entry)
 
 int Velloran::arcEntryOfRow(int row) const
 {
-    const QTableWidgetItem *item = ui.tableWidget->item(row, 0);
+    const QTableWidgetItem *item = ui.tableWidget->item(row, vlog::ColNo);
     if (!item)
         return -1;
     return arcEntryOfRecord.value(item, -1);

@@ -6,7 +6,10 @@ void Velloran::fillDetailPanel(int row)
 {
     setDetailValuesVisible(true);
     // Table column of each value widget, in the order of the form's details rows.
-    static const int kColumns[15] = {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    using namespace vlog;
+    static const int kColumns[15] = {ColCode, ColAxisNo, ColDate,  ColTime,  ColProgram,
+                                     ColStep, ColFunction, ColAxis1, ColAxis2, ColAxis3,
+                                     ColAxis4, ColAxis5,  ColAxis6, ColAxis7, ColAxis8};
     for (int i = 0; i < 15; ++i) {
         const QTableWidgetItem *item = ui.tableWidget->item(row, kColumns[i]);
         if (!item)

@@ -12,23 +12,49 @@ QString cellText(const QTableWidget *table, int row, int column)
 }
 } // namespace
 
+QString Velloran::codeMessage(const QString &code, const QString &axisText) const
+{
+    const vlog::CodeMeaning meaning = vlog::codeMeaning(code);
+    const vlog::MessageParameters p = vlog::messageParameters(axisText, family());
+    QString message = QStringLiteral("");
+    switch (meaning.kind) {
+    case vlog::CodeKind::Error:
+        return errorMessage(meaning.number, p.p1, p.p2);
+    case vlog::CodeKind::Warning:
+        return warningMessage(meaning.number, p.p1, p.p2);
+    case vlog::CodeKind::LumStop:
+        lumStopReason(meaning.number, message);
+        break;
+    case vlog::CodeKind::KavStop:
+        kavStopReason(code, message);
+        break;
+    case vlog::CodeKind::Unknown:
+        break;
+    }
+    return message;
+}
+
+void Velloran::codeCauseRemedy(const vlog::CodeMeaning &meaning, QString &cause, QString &remedy) const
+{
+    if (meaning.kind == vlog::CodeKind::Error)
+        errorCauseRemedy(meaning.number, cause, remedy);
+    else if (meaning.kind == vlog::CodeKind::Warning)
+        warningCauseRemedy(meaning.number, cause, remedy);
+}
+
 void Velloran::fillErrorTab(int row)
 {
-    const QTableWidgetItem *codeItem = ui.tableWidget->item(row, 1);
+    const QTableWidgetItem *codeItem = ui.tableWidget->item(row, vlog::ColCode);
     if (!codeItem)
         return;
     const QString code = codeItem->text();
-    const QStringList parts = code.split(QLatin1Char('-'));
-    const QString kind = parts.value(0);
-    QString cause, remedy;
-    if (kind == QLatin1String("E"))
-        errorCauseRemedy(vlog::codeNumber(parts.value(1)), cause, remedy);
-    else if (kind == QLatin1String("W"))
-        warningCauseRemedy(vlog::codeNumber(parts.value(1)), cause, remedy);
-    else if (kind != QLatin1String("S") && parts.size() != 1)
+    const vlog::CodeMeaning meaning = vlog::codeMeaning(code);
+    if (meaning.kind == vlog::CodeKind::Unknown)
         return;
+    QString cause, remedy;
+    codeCauseRemedy(meaning, cause, remedy);
     ui.ErrorCode->setText(code);
-    ui.Message->setText(cellText(ui.tableWidget, row, 2));
+    ui.Message->setText(cellText(ui.tableWidget, row, vlog::ColMessage));
     ui.Cause->setText(cause);
     ui.Remedy->setText(remedy);
 }
@@ -36,27 +62,11 @@ void Velloran::fillErrorTab(int row)
 void Velloran::Onclick_Details_Error_Code()
 {
     const QString code = ui.error_code->text();
-    const QStringList parts = code.split(QLatin1Char('-'));
-    const QStringList parameters = ui.axis_no->text().split(QLatin1Char(','));
-    const QString kind = parts.value(0);
-    const int number = vlog::codeNumber(parts.value(1));
     // Without a second parameter in the axis text the second parameter is
     // "0", as the log parser has it.
-    const QString p1 = parameters.value(0);
-    const QString p2 = family() == vlog::Family::Lum && parameters.size() >= 2 ? parameters.at(1) : QStringLiteral("0");
-
-    QString message, cause, remedy;
-    if (kind == QLatin1String("E")) {
-        message = errorMessage(number, p1, p2);
-        errorCauseRemedy(number, cause, remedy);
-    } else if (kind == QLatin1String("W")) {
-        message = warningMessage(number, p1, p2);
-        warningCauseRemedy(number, cause, remedy);
-    } else if (kind == QLatin1String("S")) {
-        lumStopReason(number, message);
-    } else if (parts.size() == 1) {
-        kavStopReason(code, message);
-    }
+    const QString message = codeMessage(code, ui.axis_no->text());
+    QString cause, remedy;
+    codeCauseRemedy(vlog::codeMeaning(code), cause, remedy);
 
     const QString text = tr("[Code] ") + code + QStringLiteral("\n\n") + tr("[Message] ") + message
         + QStringLiteral("\n\n") + tr("[Cause] ") + cause + QStringLiteral("\n\n") + tr("[Remedy] ") + remedy;

@@ -1,15 +1,8 @@
 #include "details/helpdatabase.h"
 
-#include "log/logparser.h"
+#include "details/messagecodes.h"
 
 namespace vlog {
-
-int codeNumber(const QString &text)
-{
-    bool ok = false;
-    const int n = text.toInt(&ok, 10);
-    return ok ? n : 0;
-}
 
 void HelpTable::assign(const QStringList &codes, const QStringList &messages, const QStringList &causes,
                        const QStringList &remedies)

@@ -1,14 +1,14 @@
 #pragma once
 // The help texts of the error and warning codes, and the stop-reason tables.
 
+#include "details/language.h"
+#include "details/messagecodes.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
 namespace vlog {
-
-// Reads a code text as a decimal integer; a text that is no number reads as 0.
-int codeNumber(const QString &text);
 
 // Four parallel lists: codes, messages, causes, remedies. Codes are kept as
 // written in the help file ("0015") and matched by their integer value; the
@@ -74,16 +74,14 @@ private:
 // any other code. Items missing from the list read as empty.
 QString specialRemedy(int code, const QStringList &remedyItems);
 
-enum Language { Korean = 0, English = 1, Chinese = 2 };
-
 // The whole help database of both families and the three languages.
 struct HelpDatabase
 {
     HelpTable kavErrors;
     HelpTable kavWarnings;
-    HelpTable lumErrors[3];
-    SpecialHelpTable lumSpecial[3];
-    HelpTable lumWarnings[3];
+    HelpTable lumErrors[kLanguageCount];
+    SpecialHelpTable lumSpecial[kLanguageCount];
+    HelpTable lumWarnings[kLanguageCount];
     StopReasonTable kavStops;
     StopReasonTable lumStops;
 

@@ -1,7 +1,5 @@
 #include "details/helpfilereader.h"
 
-#include "app/velloran.h"
-
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QDomElement>
@@ -121,56 +119,55 @@ void buildLumStopTable(StopReasonTable &table)
     table.assign(codes, texts);
 }
 
-} // namespace vlog
-
-bool HelpFileReader::loadHelpFile(const QString &path, Velloran *window) const
+void readHelpFile(const QString &path, const QString &programDir, HelpDatabase &help)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return true;
+        return;
     QDomDocument document;
     if (!document.setContent(&file))
-        return true;
+        return;
     const QDomElement root = document.documentElement();
     const QString fileName = QFileInfo(path).fileName();
-    vlog::HelpDatabase &help = window->help;
 
     // Kav files are known by their name.
     if (fileName == QLatin1String("HELP_ERR_Kav.xml") || fileName == QLatin1String("HELP_WARN_Kav.xml")) {
-        const vlog::HelpFileContents kav = vlog::readKavHelp(root);
-        vlog::HelpTable &table = fileName == QLatin1String("HELP_ERR_Kav.xml") ? help.kavErrors : help.kavWarnings;
+        const HelpFileContents kav = readKavHelp(root);
+        HelpTable &table = fileName == QLatin1String("HELP_ERR_Kav.xml") ? help.kavErrors : help.kavWarnings;
         table.assign(kav.codes, kav.messages, kav.causes, kav.remedies);
     }
 
     // Lum/Luma files are known by their whole path below the program's folder.
-    static const char *const kLanguageDirs[] = {"kor", "eng", "chn"};
-    const QString base = QCoreApplication::applicationDirPath() + QStringLiteral("/help/");
-    for (int language = 0; language < 3; ++language) {
-        const QString dir = base + QLatin1String(kLanguageDirs[language]);
+    for (int language = 0; language < kLanguageCount; ++language) {
+        const QString dir = lumHelpFolder(programDir, language);
         if (path == dir + QStringLiteral("/HELP_ERR.xml")) {
-            const vlog::HelpFileContents lum = vlog::readLumHelp(root, fileName);
+            const HelpFileContents lum = readLumHelp(root, fileName);
             help.lumErrors[language].assign(lum.codes, lum.messages, lum.causes, lum.remedies);
             help.lumSpecial[language].assign(lum.specialCodes, lum.specialMessages, lum.specialCauses,
                                              lum.remedyItems);
         } else if (path == dir + QStringLiteral("/HELP_WARN.xml")) {
-            const vlog::HelpFileContents lum = vlog::readLumHelp(root, fileName);
+            const HelpFileContents lum = readLumHelp(root, fileName);
             help.lumWarnings[language].assign(lum.codes, lum.messages, lum.causes, lum.remedies);
         }
     }
-    return true;
 }
 
-void loadHelpAndStopTables(Velloran *window)
+QString lumHelpFolder(const QString &programDir, int language)
 {
-    const QString dir = QCoreApplication::applicationDirPath();
-    HelpFileReader reader;
-    reader.loadHelpFile(dir + QStringLiteral("/help/Kav/HELP_ERR_Kav.xml"), window);
-    reader.loadHelpFile(dir + QStringLiteral("/help/Kav/HELP_WARN_Kav.xml"), window);
-    window->buildKavStopTable();
-    for (const char *language : {"kor", "eng", "chn"}) {
-        const QString folder = dir + QStringLiteral("/help/") + QLatin1String(language);
-        reader.loadHelpFile(folder + QStringLiteral("/HELP_ERR.xml"), window);
-        reader.loadHelpFile(folder + QStringLiteral("/HELP_WARN.xml"), window);
-    }
-    window->buildLumStopTable();
+    return programDir + QStringLiteral("/help/") + QLatin1String(languageFiles(language)->helpFolder);
 }
+
+void loadHelpDatabase(const QString &programDir, HelpDatabase &help)
+{
+    readHelpFile(programDir + QStringLiteral("/help/Kav/HELP_ERR_Kav.xml"), programDir, help);
+    readHelpFile(programDir + QStringLiteral("/help/Kav/HELP_WARN_Kav.xml"), programDir, help);
+    buildKavStopTable(help.kavStops);
+    for (int language = 0; language < kLanguageCount; ++language) {
+        const QString folder = lumHelpFolder(programDir, language);
+        readHelpFile(folder + QStringLiteral("/HELP_ERR.xml"), programDir, help);
+        readHelpFile(folder + QStringLiteral("/HELP_WARN.xml"), programDir, help);
+    }
+    buildLumStopTable(help.lumStops);
+}
+
+} // namespace vlog

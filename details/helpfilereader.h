@@ -7,7 +7,6 @@
 #include <QStringList>
 
 class QDomElement;
-class Velloran;
 
 namespace vlog {
 
@@ -34,18 +33,17 @@ HelpFileContents readLumHelp(const QDomElement &root, const QString &fileName);
 void buildKavStopTable(StopReasonTable &table);
 void buildLumStopTable(StopReasonTable &table);
 
+// The folder of the Lum/Luma help files of a language below the program's folder.
+QString lumHelpFolder(const QString &programDir, int language);
+
+// Reads one help file into the database. A Kav file is known by its name, a
+// Lum/Luma file by its whole path below `programDir`; a file that is missing,
+// not well-formed or neither is skipped.
+void readHelpFile(const QString &path, const QString &programDir, HelpDatabase &help);
+
+// The whole database from the help files below `programDir`: the Kav errors
+// and warnings, the Kav stop reasons, the Lum/Luma errors and warnings of
+// Korean, English and Chinese, the Lum/Luma stop reasons.
+void loadHelpDatabase(const QString &programDir, HelpDatabase &help);
+
 } // namespace vlog
-
-// Reads the help files into the main window's help database. It keeps no
-// state between files; a file that is missing or not well-formed is skipped.
-class HelpFileReader
-{
-public:
-    bool loadHelpFile(const QString &path, Velloran *window) const;
-};
-
-// Fills the help database and the stop-reason tables of the main window from
-// the help files beside the program: the Kav errors and warnings, the Kav stop
-// reasons, the Lum/Luma errors and warnings of Korean, English and Chinese,
-// the Lum/Luma stop reasons.
-void loadHelpAndStopTables(Velloran *window);

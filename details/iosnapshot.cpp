@@ -65,9 +65,9 @@ void Velloran::fillIoSnapshot(int row)
         }
         const QVector<int> bytes = vlog::signalBytes(text);
         for (int k = 0; k < bytes.size(); ++k) {
-            if (column == vlog::kSystemInputColumn)
+            if (column == vlog::ColSI)
                 updateSystemInput(bytes.at(k), k);
-            else if (column == vlog::kSystemOutputColumn)
+            else if (column == vlog::ColSO)
                 updateSystemOutput(bytes.at(k), k);
             else
                 updateGeneralIo(bytes.at(k), column, k);

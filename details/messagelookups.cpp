@@ -35,16 +35,6 @@ void Velloran::warningCauseRemedy(int code, QString &cause, QString &remedy) con
     help.warningCauseRemedy(family() == vlog::Family::Kav, language(), code, cause, remedy);
 }
 
-void Velloran::buildKavStopTable()
-{
-    vlog::buildKavStopTable(help.kavStops);
-}
-
-void Velloran::buildLumStopTable()
-{
-    vlog::buildLumStopTable(help.lumStops);
-}
-
 QString WindowLookups::errorMessage(int code, const QString &p1, const QString &p2)
 {
     return m_window.errorMessage(code, p1, p2);

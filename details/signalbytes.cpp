@@ -77,9 +77,9 @@ const SignalBit systemOutputBits[24] = {
 
 GeneralIo generalIoOf(int column)
 {
-    if (column >= kGeneralInputColumn && column < kGeneralInputColumn + kGeneralColumnsPerFamily)
+    if (column >= ColDI1 && column < ColDI1 + kGeneralColumnsPerFamily)
         return GeneralIo::Input;
-    if (column >= kGeneralOutputColumn && column < kGeneralOutputColumn + kGeneralColumnsPerFamily)
+    if (column >= ColDO1 && column < ColDO1 + kGeneralColumnsPerFamily)
         return GeneralIo::Output;
     return GeneralIo::None;
 }
@@ -89,7 +89,7 @@ int generalIoNumber(int column, int position, int bit)
     const GeneralIo io = generalIoOf(column);
     if (io == GeneralIo::None || position < 0 || position >= kGeneralBytesPerColumn || bit < 0 || bit > 7)
         return 0;
-    const int block = column - (io == GeneralIo::Input ? kGeneralInputColumn : kGeneralOutputColumn);
+    const int block = column - (io == GeneralIo::Input ? ColDI1 : ColDO1);
     return 64 * block + 8 * position + bit + 1;
 }
 

@@ -3,21 +3,17 @@
 // input/output columns, which indicator each bit drives, and the states of the
 // arc welding signals. Plain data and functions; no widgets.
 
+#include "log/recordcolumns.h"
+
 #include <QString>
 #include <QVector>
 
 namespace vlog {
 
-// Signal columns of the record table.
-constexpr int kFirstSignalColumn = 17;
-constexpr int kLastSignalColumn = 26;
-constexpr int kSystemInputColumn = 17;   // SI
-constexpr int kSystemOutputColumn = 22;  // SO
-constexpr int kGeneralInputColumn = 18;  // DI1 .. DI4: columns 18 to 21
-constexpr int kGeneralOutputColumn = 23; // DO1 .. DO4: columns 23 to 26
-constexpr int kGeneralColumnsPerFamily = 4;
+// Each general column holds eight bytes; 256 indicators of each kind.
 constexpr int kGeneralBytesPerColumn = 8;
 constexpr int kGeneralIoCount = 256;
+
 
 // The bytes of a signal cell text such as "[16 3F 03 01 00 00]", in order.
 // The brackets are cut off as the log writer places them: a text of 19
@@ -47,7 +43,7 @@ extern const SignalBit systemOutputBits[24];
 
 // The general inputs and outputs.
 enum class GeneralIo { None, Input, Output };
-// Which family a record table column feeds: DI for 18 to 21, DO for 23 to 26.
+// Which family a record table column feeds: DI for DI1 to DI4, DO for DO1 to DO4.
 GeneralIo generalIoOf(int column);
 // Number (1 to 256) of the indicator driven by bit `bit` of the byte at
 // `position` of a general column; 0 when the column is no general column or

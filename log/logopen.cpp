@@ -13,13 +13,6 @@
 
 #include "log/logfile.h"
 
-namespace {
-bool oneOf(const QString &name, const char *a, const char *b)
-{
-    return name == QLatin1String(a) || name == QLatin1String(b);
-}
-} // namespace
-
 void Velloran::Onfileopen()
 {
     clearAllViews();
@@ -76,7 +69,7 @@ void Velloran::clearAllViews()
     // keeps them as they are.
     if (family() == vlog::Family::Lum) {
         for (int position = 0; position < 8; ++position) {
-            for (int column = 18; column <= 26; ++column)
+            for (int column = vlog::ColDI1; column <= vlog::kLastSignalColumn; ++column)
                 updateGeneralIo(0, column, position);
             updateSystemInput(0, position);
             updateSystemOutput(0, position);
@@ -106,30 +99,34 @@ void Velloran::loadLog(const QString &path)
 
 bool Velloran::isKavLogName(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
-    const bool chosen = ui.kav->isChecked();
-    if (oneOf(name, "ROBOT.E01", "ROBOT.S01")) {
-        if (chosen)
-            return true;
-        QMessageBox::warning(this, tr("Velloran"), tr("Select a Kav button."));
-        return false;
-    }
-    if (chosen)
-        QMessageBox::warning(this, tr("Velloran"), tr("It's not a E01/S01 file."));
-    return false;
+    return checkLogName(vlog::Family::Kav, path);
 }
 
 bool Velloran::isLumLogName(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
-    const bool chosen = ui.lum_luma->isChecked();
-    if (oneOf(name, "ROBOT.ERR", "ROBOT.STP")) {
+    return checkLogName(vlog::Family::Lum, path);
+}
+
+bool Velloran::checkLogName(vlog::Family checked, const QString &path)
+{
+    // What the user is told when the name and the chosen family disagree.
+    struct Refusal
+    {
+        const char *otherFamily; // a log of this family while the other is chosen
+        const char *otherFile;   // another file while this family is chosen
+    };
+    static const Refusal kav = {QT_TR_NOOP("Select a Kav button."), QT_TR_NOOP("It's not a E01/S01 file.")};
+    static const Refusal lum = {QT_TR_NOOP("Select a Lum button."), QT_TR_NOOP("It's not a ERR/STP file.")};
+    const Refusal &refusal = checked == vlog::Family::Kav ? kav : lum;
+
+    const bool chosen = family() == checked;
+    if (vlog::isLogName(checked, QFileInfo(path).fileName())) {
         if (chosen)
             return true;
-        QMessageBox::warning(this, tr("Velloran"), tr("Select a Lum button."));
+        QMessageBox::warning(this, tr("Velloran"), tr(refusal.otherFamily));
         return false;
     }
     if (chosen)
-        QMessageBox::warning(this, tr("Velloran"), tr("It's not a ERR/STP file."));
+        QMessageBox::warning(this, tr("Velloran"), tr(refusal.otherFile));
     return false;
 }

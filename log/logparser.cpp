@@ -121,6 +121,9 @@ int toNumber(Span s)
     return value > INT_MAX || value < INT_MIN ? 0 : int(value);
 }
 
+// The fixed lines of a record, before its position lines.
+enum RecordLine : int { LineNumber, LineCode, LineDateTime, LineProgram, LineStep, LineFunction };
+
 // The labels the parser knows. The label of a line is the text before its
 // first ":" (the whole line without one), simplified; every known label is
 // free of blanks, so comparing the trimmed text is the same.
@@ -300,43 +303,43 @@ public:
 
     void codeColumns(const Record &lines, LogRow &row)
     {
-        const Pieces fields(lines.at(1), ',');
+        const Pieces fields(lines.at(LineCode), ',');
         const Pieces dash(fields.at(0), '-');
         if (fields.size() == 1) {
-            row.set(1, cell(1, fields.at(0)));
-            row.set(2, m_family == Family::Kav ? m_lookups.kavStopReason(simplified(dash.at(0)))
+            row.set(ColCode, cell(ColCode, fields.at(0)));
+            row.set(ColMessage, m_family == Family::Kav ? m_lookups.kavStopReason(simplified(dash.at(0)))
                                                : m_lookups.lumStopReason(toNumber(dash.at(1))));
-            row.set(3, zero());
+            row.set(ColAxisNo, zero());
             return;
         }
-        row.set(1, cell(1, fields.at(0)));
+        row.set(ColCode, cell(ColCode, fields.at(0)));
         const Span kind = dash.at(0).trimmed();
         const int number = toNumber(dash.at(1));
         const QString p1 = fields.simplifiedAt(1);
         const QString p2 = m_family == Family::Lum && fields.size() >= 3 ? fields.simplifiedAt(2) : zero();
         if (kind.equals(QLatin1String("E")))
-            row.set(2, m_lookups.errorMessage(number, p1, p2));
+            row.set(ColMessage, m_lookups.errorMessage(number, p1, p2));
         else if (kind.equals(QLatin1String("W")))
-            row.set(2, m_lookups.warningMessage(number, p1, p2));
+            row.set(ColMessage, m_lookups.warningMessage(number, p1, p2));
         if (m_family == Family::Lum && m_header.twoParameters)
-            row.set(3, p1 + QLatin1Char(',') + p2);
+            row.set(ColAxisNo, p1 + QLatin1Char(',') + p2);
         else
-            row.set(3, p1);
+            row.set(ColAxisNo, p1);
     }
 
     void optionalColumns(const Record &lines, LogRow &row)
     {
         if (m_header.hasDate) {
-            const Pieces parts(lines.at(2), ' ');
-            row.set(4, cell(4, parts.at(0)));
-            row.set(5, cell(5, parts.at(1)));
+            const Pieces parts(lines.at(LineDateTime), ' ');
+            row.set(ColDate, cell(ColDate, parts.at(0)));
+            row.set(ColTime, cell(ColTime, parts.at(1)));
         } else {
-            row.set(4, m_placeholder);
-            row.set(5, m_placeholder);
+            row.set(ColDate, m_placeholder);
+            row.set(ColTime, m_placeholder);
         }
-        row.set(6, m_header.hasProgram ? cell(6, lines.at(3)) : m_placeholder);
-        row.set(7, m_header.hasStep ? cell(7, lines.at(4)) : m_placeholder);
-        row.set(8, m_family == Family::Lum && m_header.hasFunction ? cell(8, lines.at(5)) : m_placeholder);
+        row.set(ColProgram, m_header.hasProgram ? cell(ColProgram, lines.at(LineProgram)) : m_placeholder);
+        row.set(ColStep, m_header.hasStep ? cell(ColStep, lines.at(LineStep)) : m_placeholder);
+        row.set(ColFunction, m_family == Family::Lum && m_header.hasFunction ? cell(ColFunction, lines.at(LineFunction)) : m_placeholder);
     }
 
     void positionColumns(const Record &lines, int count, LogRow &row)
@@ -346,23 +349,23 @@ public:
             return;
         const Pieces p1(lines.at(start), ',');
         for (int i = 0; i < 3; ++i)
-            row.set(9 + i, i < p1.size() ? p1.simplifiedAt(i) : QString(QLatin1String("")));
+            row.set(ColAxis1 + i, i < p1.size() ? p1.simplifiedAt(i) : QString(QLatin1String("")));
 
         const Pieces p2(lines.at(start + 1), ',');
         for (int i = 0; i < 3; ++i)
-            row.set(12 + i, i < p2.size() ? p2.simplifiedAt(i) : zero());
+            row.set(ColAxis4 + i, i < p2.size() ? p2.simplifiedAt(i) : zero());
 
         const Label label3 = lines.label(start + 2);
         if (label3 == GI || label3 == SI) {
-            row.set(15, zero());
-            row.set(16, zero());
+            row.set(ColAxis7, zero());
+            row.set(ColAxis8, zero());
         } else {
             const Pieces p3(lines.at(start + 2), ',');
             if (p3.size() <= 3) {
-                row.set(15, p3.simplifiedAt(0));
-                row.set(16, p3.size() >= 2 ? p3.simplifiedAt(1) : zero());
+                row.set(ColAxis7, p3.simplifiedAt(0));
+                row.set(ColAxis8, p3.size() >= 2 ? p3.simplifiedAt(1) : zero());
                 if (p3.size() == 3)
-                    below(row, 9, p3.simplifiedAt(2));
+                    below(row, ColAxis1, p3.simplifiedAt(2));
             }
         }
 
@@ -374,11 +377,11 @@ public:
                 below(row, firstColumn + i, p.simplifiedAt(i));
         };
         if (count >= 4)
-            lowerRow(3, 10);
+            lowerRow(3, ColAxis2);
         if (count >= 5)
-            lowerRow(4, 13);
+            lowerRow(4, ColAxis5);
         if (count == 6)
-            below(row, 16, simplified(lines.at(start + 5)));
+            below(row, ColAxis8, simplified(lines.at(start + 5)));
     }
 
     void signalColumns(const Record &lines, LogRow &row)
@@ -388,7 +391,7 @@ public:
             const int at = lines.find(label);
             if (at < 0)
                 return;
-            for (int i = 0; i < 4; ++i)
+            for (int i = 0; i < kGeneralColumnsPerFamily; ++i)
                 row.set(firstColumn + i, cell(firstColumn + i, rawValue(lines.at(at + i))));
         };
         auto single = [&](Label label, int column) {
@@ -400,10 +403,10 @@ public:
             if (at >= 0)
                 row.set(column, cell(column, rawValue(lines.at(at))));
         };
-        single(SI, 17);
-        block(kav ? GI : DIB, 18);
-        single(SO, 22);
-        block(kav ? GO : DOB, 23);
+        single(SI, ColSI);
+        block(kav ? GI : DIB, ColDI1);
+        single(SO, ColSO);
+        block(kav ? GO : DOB, ColDO1);
     }
 
 private:
@@ -427,12 +430,10 @@ Span spanOf(const Chunk &chunk)
     return Span{chunk.unicode(), int(chunk.size())};
 }
 
-QString textOf(const QString &chunk) { return chunk; }
-QString textOf(const QStringRef &chunk) { return chunk.toString(); }
+} // namespace
 
-template <typename Chunks>
-void parseChunks(const Chunks &chunks, Family family, bool stopLog, MessageLookups &lookups, bool &arcFlag,
-                 ArcLists &arc, LogSink &sink)
+void parseLog(const QVector<QStringRef> &chunks, Family family, bool stopLog, MessageLookups &lookups,
+              bool &arcFlag, ArcLists &arc, LogSink &sink)
 {
     arcFlag = false;
     arc.clear();
@@ -441,7 +442,7 @@ void parseChunks(const Chunks &chunks, Family family, bool stopLog, MessageLooku
     if (chunks.isEmpty())
         return;
 
-    const LogHeader header = parseHeader(textOf(chunks.at(0)), stopLog);
+    const LogHeader header = parseHeader(chunks.at(0).toString(), stopLog);
     RecordParser parser(header, family, lookups);
     bool arcNoticeShown = false;
     bool eightAxesNoticeShown = false;
@@ -481,7 +482,7 @@ void parseChunks(const Chunks &chunks, Family family, bool stopLog, MessageLooku
             }
         }
 
-        row.set(0, simplified(lines.at(0)));
+        row.set(ColNo, simplified(lines.at(LineNumber)));
         parser.codeColumns(lines, row);
         parser.optionalColumns(lines, row);
         parser.positionColumns(lines, positionCount, row);
@@ -489,8 +490,6 @@ void parseChunks(const Chunks &chunks, Family family, bool stopLog, MessageLooku
         sink.row(k - 1, row);
     }
 }
-
-} // namespace
 
 void ArcLists::clear()
 {
@@ -500,11 +499,6 @@ void ArcLists::clear()
     analogInputs2.clear();
     analogOutputs1.clear();
     analogOutputs2.clear();
-}
-
-bool isStopLogName(const QString &fileName)
-{
-    return fileName == QLatin1String("ROBOT.STP") || fileName == QLatin1String("ROBOT.S01");
 }
 
 LogHeader parseHeader(const QString &header, bool stopLog)
@@ -545,26 +539,16 @@ void appendArcBlock(const QStringList &lines, int start, ArcLists &arc)
 void parseLog(const QStringList &chunks, Family family, bool stopLog, MessageLookups &lookups, bool &arcFlag,
               ArcLists &arc, LogSink &sink)
 {
-    parseChunks(chunks, family, stopLog, lookups, arcFlag, arc, sink);
+    parseLog(refsOf(chunks), family, stopLog, lookups, arcFlag, arc, sink);
 }
 
-void parseLog(const QVector<QStringRef> &chunks, Family family, bool stopLog, MessageLookups &lookups,
-              bool &arcFlag, ArcLists &arc, LogSink &sink)
+QVector<QStringRef> refsOf(const QStringList &chunks)
 {
-    parseChunks(chunks, family, stopLog, lookups, arcFlag, arc, sink);
-}
-
-QString fillMessageTemplate(QString tmpl, const QString &p1, const QString &p2)
-{
-    tmpl.replace(QLatin1String("%2d"), p1);
-    tmpl.replace(QLatin1String("%%"), QLatin1String("%"));
-    int at = tmpl.indexOf(QLatin1Char('%'));
-    if (at >= 0)
-        tmpl.replace(at, 2, p1);
-    at = tmpl.lastIndexOf(QLatin1Char('%'));
-    if (at >= 0)
-        tmpl.replace(at, 2, p2);
-    return tmpl;
+    QVector<QStringRef> refs;
+    refs.reserve(chunks.size());
+    for (const QString &chunk : chunks)
+        refs.append(QStringRef(&chunk));
+    return refs;
 }
 
 } // namespace vlog

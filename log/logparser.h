@@ -2,6 +2,9 @@
 // The error and stop log parser: text chunks in, record table rows out.
 // It knows no widgets; the main window feeds the rows into its record table.
 
+#include "log/family.h"
+#include "log/recordcolumns.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringRef>
@@ -10,10 +13,6 @@
 #include <bitset>
 
 namespace vlog {
-
-enum class Family { Kav, Lum };
-
-constexpr int kRecordColumns = 27;
 
 // Placeholder of an optional value that a log does not carry.
 inline QString placeholder() { return QStringLiteral("   -"); }
@@ -72,7 +71,7 @@ struct LogRow
     }
     bool has(int column) const { return present.test(size_t(column)); }
     QString text(int column) const { return has(column) ? cells[size_t(column)] : QString(); }
-    int height() const { return eightAxes ? 40 : 30; }
+    int height() const { return eightAxes ? kEightAxesRowHeight : kRowHeight; }
 };
 
 enum class Notice { Arc, UndefinedInformation, EightAxes };
@@ -102,11 +101,11 @@ struct LogHeader
 // (items at "- ").
 LogHeader parseHeader(const QString &header, bool stopLog);
 
-// True when the file name (last path component) names a stop log.
-bool isStopLogName(const QString &fileName);
-
 // Appends the arc block of one record, from line `start` on, to the arc lists.
 void appendArcBlock(const QStringList &lines, int start, ArcLists &arc);
+
+// Views of whole texts, which must outlive the views.
+QVector<QStringRef> refsOf(const QStringList &chunks);
 
 // Parses a whole log: chunk 0 the header, chunks 1..n-1 the records.
 // `arcFlag` and `arc` are reset first and left as the last record sets them.
@@ -115,10 +114,5 @@ void parseLog(const QStringList &chunks, Family family, bool stopLog, MessageLoo
 // The same on pieces of one text that stays alive while the parse runs.
 void parseLog(const QVector<QStringRef> &chunks, Family family, bool stopLog, MessageLookups &lookups,
               bool &arcFlag, ArcLists &arc, LogSink &sink);
-
-// Puts two parameters into a message template: every "%2d" becomes p1, every
-// "%%" becomes "%", the two characters at the first "%" become p1 and those at
-// the last "%" become p2.
-QString fillMessageTemplate(QString tmpl, const QString &p1, const QString &p2);
 
 } // namespace vlog

@@ -10,7 +10,7 @@
 
 
 // Puts each row into the record table as the parser delivers it. Every row
-// starts at the default height of 30; only eight-axes rows are resized.
+// starts at the default height; only eight-axes rows are resized.
 class TableSink : public vlog::LogSink
 {
 public:
@@ -23,7 +23,7 @@ public:
         // Dropping the rows drops the heights that the previous log gave them.
         m_window.arcEntryOfRecord.clear();
         m_table->setRowCount(0);
-        m_table->verticalHeader()->setDefaultSectionSize(30);
+        m_table->verticalHeader()->setDefaultSectionSize(vlog::kRowHeight);
         m_table->setRowCount(rowCount);
         // Without updates a row's new height costs the same in a table of
         // any length.
@@ -42,11 +42,11 @@ public:
                 continue;
             auto *item = new QTableWidgetItem(cells.cells[size_t(c)]);
             m_table->setItem(row, c, item);
-            if (c == 0 && cells.arcEntry >= 0)
+            if (c == vlog::ColNo && cells.arcEntry >= 0)
                 m_window.arcEntryOfRecord.insert(item, cells.arcEntry);
         }
         if (cells.eightAxes)
-            m_table->setRowHeight(row, 40);
+            m_table->setRowHeight(row, cells.height());
     }
 
 private:
@@ -56,10 +56,7 @@ private:
 
 void Velloran::parseLog(const QStringList &chunks)
 {
-    const bool stop = vlog::isStopLogName(QFileInfo(ui.file_add->text()).fileName());
-    WindowLookups lookups(*this);
-    TableSink sink(*this);
-    vlog::parseLog(chunks, family(), stop, lookups, arcFlag, arcLists, sink);
+    parseLogChunks(vlog::refsOf(chunks));
 }
 
 void Velloran::parseLogChunks(const QVector<QStringRef> &chunks)
@@ -78,8 +75,7 @@ void Velloran::parseArcLines(const QStringList &lines, int start)
 void Velloran::showNotice(vlog::Notice notice)
 {
     if (notice == vlog::Notice::EightAxes) {
-        MessageTranslation translation(this);
-        translation.prepare();
+        const MessageTranslation translation(this);
         QMessageBox::information(this, tr("Velloran"),
                                  tr("This file is error file of 8 Axis or more.\nThe axis is output in two rows.\n\n"
                                     "Top line - Axis1~8\nBottom line - Axis9~16"));

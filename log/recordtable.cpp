@@ -60,22 +60,22 @@ void Velloran::sectionClicked(int column)
     sortToggle = !sortToggle;
     const Qt::SortOrder second = descending ? Qt::DescendingOrder : Qt::AscendingOrder;
     switch (column) {
-    case 0:
+    case vlog::ColNo:
         enableSorting(t);
-        sortBy(t, 0, second);
+        sortBy(t, vlog::ColNo, second);
         break;
-    case 1:
+    case vlog::ColCode:
         // By code, and within one code by date and time.
         enableSorting(t);
-        sortBy(t, 5, Qt::AscendingOrder);
-        sortBy(t, 4, Qt::AscendingOrder);
-        sortBy(t, 1, second);
+        sortBy(t, vlog::ColTime, Qt::AscendingOrder);
+        sortBy(t, vlog::ColDate, Qt::AscendingOrder);
+        sortBy(t, vlog::ColCode, second);
         break;
-    case 4:
-    case 5:
+    case vlog::ColDate:
+    case vlog::ColTime:
         enableSorting(t);
-        sortBy(t, 5, second);
-        sortBy(t, 4, second);
+        sortBy(t, vlog::ColTime, second);
+        sortBy(t, vlog::ColDate, second);
         break;
     default:
         t->setSortingEnabled(false);

@@ -4,6 +4,9 @@
 
 namespace {
 
+// The columns of the statistics table.
+enum StatisticsColumn : int { StatCount, StatCode, StatMessage };
+
 // For each code, the row of the first cell (column by column, each from the
 // top) whose text ends with the code, ignoring case. Every code is the whole
 // text of some cell in the code column, so the search never goes beyond it;
@@ -50,7 +53,7 @@ void Velloran::countCodes(int records)
     QHash<QString, int> index;
     QList<int> counts;
     for (int r = 0; r < records; ++r) {
-        const QTableWidgetItem *item = ui.tableWidget->item(r, 1);
+        const QTableWidgetItem *item = ui.tableWidget->item(r, vlog::ColCode);
         const QString code = item ? item->text() : QString();
         const auto at = index.constFind(code);
         if (at == index.constEnd()) {
@@ -71,29 +74,13 @@ void Velloran::fillStatistics(const QList<int> &counts, const QStringList &codes
     const QHash<QString, int> firstRows = firstRowsEndingWith(ui.tableWidget, codes);
     for (int i = 0; i < codes.size(); ++i) {
         const QString &code = codes.at(i);
-        const QStringList parts = code.split(QLatin1Char('-'));
-        const QString kind = parts.value(0);
-        const int number = vlog::codeNumber(parts.value(1));
-
-        const QTableWidgetItem *axis = ui.tableWidget->item(firstRows.value(code, -1), 3);
-        const QStringList parameters = (axis ? axis->text() : QString()).split(QLatin1Char(','));
-        const QString p1 = parameters.value(0);
-        const QString p2 = family() == vlog::Family::Kav || parameters.size() < 2 ? QStringLiteral("0") : parameters.at(1);
-
-        QString message = QStringLiteral("");
-        if (kind == QLatin1String("E"))
-            message = errorMessage(number, p1, p2);
-        else if (kind == QLatin1String("W"))
-            message = warningMessage(number, p1, p2);
-        else if (kind == QLatin1String("S"))
-            lumStopReason(number, message);
-        else if (parts.size() == 1)
-            kavStopReason(code, message);
-        else
+        if (vlog::codeMeaning(code).kind == vlog::CodeKind::Unknown)
             continue;
-        stats->setItem(i, 0, new QTableWidgetItem(QStringLiteral("%1").arg(counts.value(i), 2, 10, QLatin1Char('0'))));
-        stats->setItem(i, 1, new QTableWidgetItem(code));
-        stats->setItem(i, 2, new QTableWidgetItem(message));
+        const QTableWidgetItem *axis = ui.tableWidget->item(firstRows.value(code, -1), vlog::ColAxisNo);
+        const QString message = codeMessage(code, axis ? axis->text() : QString());
+        stats->setItem(i, StatCount, new QTableWidgetItem(QStringLiteral("%1").arg(counts.value(i), 2, 10, QLatin1Char('0'))));
+        stats->setItem(i, StatCode, new QTableWidgetItem(code));
+        stats->setItem(i, StatMessage, new QTableWidgetItem(message));
     }
-    stats->sortItems(0, Qt::DescendingOrder);
+    stats->sortItems(StatCount, Qt::DescendingOrder);
 }

@@ -3,6 +3,7 @@
 
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
+#include "details/helploading.h"
 #include "support/dragdrop.h"
 #include "support/modalwatcher.h"
 

@@ -128,14 +128,14 @@ void TestLanguage::cleanup()
 
 void TestLanguage::catalogueAndManualNames()
 {
-    QCOMPARE(catalogueFileName(0), QStringLiteral("velloran_ko.qm"));
-    QCOMPARE(catalogueFileName(1), QStringLiteral("velloran_en.qm"));
-    QCOMPARE(catalogueFileName(2), QStringLiteral("velloran_zh.qm"));
-    QCOMPARE(manualFileName(0), QStringLiteral("Manual_Velloran_ko.pdf"));
-    QCOMPARE(manualFileName(1), QStringLiteral("Manual_Velloran_en.pdf"));
-    QCOMPARE(manualFileName(2), QStringLiteral("Manual_Velloran_ch.pdf"));
+    QCOMPARE(vlog::catalogueFileName(0), QStringLiteral("velloran_ko.qm"));
+    QCOMPARE(vlog::catalogueFileName(1), QStringLiteral("velloran_en.qm"));
+    QCOMPARE(vlog::catalogueFileName(2), QStringLiteral("velloran_zh.qm"));
+    QCOMPARE(vlog::manualFileName(0), QStringLiteral("Manual_Velloran_ko.pdf"));
+    QCOMPARE(vlog::manualFileName(1), QStringLiteral("Manual_Velloran_en.pdf"));
+    QCOMPARE(vlog::manualFileName(2), QStringLiteral("Manual_Velloran_ch.pdf"));
     for (int other : {-1, 3})
-        QVERIFY(catalogueFileName(other).isEmpty() && manualFileName(other).isEmpty());
+        QVERIFY(vlog::catalogueFileName(other).isEmpty() && vlog::manualFileName(other).isEmpty());
 }
 
 void TestLanguage::choosingALanguageRetranslatesTheWindow()

@@ -3,6 +3,7 @@
 
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
+#include "details/helploading.h"
 #include "log/logfile.h"
 #include "log/windowlookups.h"
 #include "support/dragdrop.h"

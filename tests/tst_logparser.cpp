@@ -1,5 +1,6 @@
 // The log parser on its own: text in, rows, notices and arc lists out.
 
+#include "details/messagecodes.h"
 #include "log/logparser.h"
 #include "support/logtext.h"
 

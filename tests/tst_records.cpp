@@ -4,6 +4,7 @@
 
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
+#include "details/helploading.h"
 #include "support/dragdrop.h"
 #include "support/logtext.h"
 #include "support/modalwatcher.h"
@@ -96,8 +97,8 @@ void TestRecords::init()
     h.lumSpecial[vlog::English].assign({"0015"}, {"Cycle time over"}, {"special cause"}, items);
     h.lumWarnings[vlog::English].assign({"0020"}, {"Battery %d low"}, {"battery cause"}, {"battery remedy"});
     h.kavErrors.assign({"0007"}, {"Kav axis %d %d"}, {"kav cause"}, {"kav remedy"});
-    m_window->buildKavStopTable();
-    m_window->buildLumStopTable();
+    vlog::buildKavStopTable(h.kavStops);
+    vlog::buildLumStopTable(h.lumStops);
     m_window->ui.comboBox->setCurrentIndex(vlog::English);
 }
 

@@ -65,7 +65,7 @@
 
 #ifdef VELLORAN_MANUAL_SCREENS
 #include "app/velloran.h"
-#include "details/helpfilereader.h"
+#include "details/helploading.h"
 #include "search/finddialog.h"
 
 #include <QApplication>
