@@ -135,7 +135,8 @@ extern const char *const analogCaptionText;
 extern const char *const analog0104Text;
 extern const char *const analog0508Text;
 
-// A page of the tab widget with its grid layout.
+// A page of the tab widget with its grid layout, and the function that builds
+// what the page shows once the page and its layout exist.
 struct TabPage
 {
     const char *pageName;
@@ -143,8 +144,21 @@ struct TabPage
     QWidget *VelloranClass::*page;
     const char *layoutName;
     QGridLayout *VelloranClass::*layout;
+    void (*setup)(VelloranClass &ui, QWidget *window);
 };
 extern const TabPage tabPages[10];
+
+// The builders of the pages, in velloranform.cpp; window is the main window.
+void setupSystemInputPage(VelloranClass &ui, QWidget *window);
+void setupSystemOutputPage(VelloranClass &ui, QWidget *window);
+void setupGeneralIoPage(VelloranClass &ui, QWidget *window);
+void setupArcPage(VelloranClass &ui, QWidget *window);
+void setupStatisticsPage(VelloranClass &ui, QWidget *window);
+void setupErrorPage(VelloranClass &ui, QWidget *window);
+void setupMchPage(VelloranClass &ui, QWidget *window);
+void setupInfPage(VelloranClass &ui, QWidget *window);
+void setupConPage(VelloranClass &ui, QWidget *window);
+void setupOprPage(VelloranClass &ui, QWidget *window);
 
 // The general inputs and outputs: DI1 .. DI256 and DO1 .. DO256, eight to a
 // row; box n stands at row (n - 1) / 8, column (n - 1) % 8 and shows its name.

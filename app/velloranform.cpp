@@ -226,7 +226,19 @@ QCheckBox *makeGeneralIoBox(QWidget *parent, const QString &name)
     return box;
 }
 
-void setupGeneralIoPage(VelloranClass &ui)
+} // namespace
+
+void FormTables::setupSystemInputPage(VelloranClass &ui, QWidget *)
+{
+    setupIndicatorPage(ui, ui.system_input, ui.gridLayout_6, systemInputPage, ui.systemInputLabels);
+}
+
+void FormTables::setupSystemOutputPage(VelloranClass &ui, QWidget *)
+{
+    setupIndicatorPage(ui, ui.system_output, ui.gridLayout_7, systemOutputPage, ui.systemOutputLabels);
+}
+
+void FormTables::setupGeneralIoPage(VelloranClass &ui, QWidget *)
 {
     QWidget *page = ui.general_io;
     QGridLayout *pageLayout = ui.gridLayout_14;
@@ -270,6 +282,8 @@ void setupGeneralIoPage(VelloranClass &ui)
     ui.scrollArea_2->setWidget(ui.scrollAreaWidgetContents_2);
     pageLayout->addWidget(ui.scrollArea_2, 1, 1, 1, 1);
 }
+
+namespace {
 
 void setupArcSide(VelloranClass &ui, QWidget *window, const ArcSide &side, int column)
 {
@@ -332,7 +346,9 @@ void setupArcSide(VelloranClass &ui, QWidget *window, const ArcSide &side, int c
     ui.gridLayout_33->addWidget(area, 0, column, 1, 1);
 }
 
-void setupArcPage(VelloranClass &ui, QWidget *window)
+} // namespace
+
+void FormTables::setupArcPage(VelloranClass &ui, QWidget *window)
 {
     QWidget *page = ui.arcsio;
     QGridLayout *pageLayout = ui.gridLayout_34;
@@ -350,14 +366,14 @@ void setupArcPage(VelloranClass &ui, QWidget *window)
     pageLayout->addLayout(ui.gridLayout_33, 3, 0, 1, 2);
 }
 
-void setupStatisticsPage(VelloranClass &ui)
+void FormTables::setupStatisticsPage(VelloranClass &ui, QWidget *)
 {
     ui.tableWidget_2 = make<QTableWidget>(ui.statistics, "tableWidget_2");
     setupTable(ui.tableWidget_2, statisticsColumns, 3);
     ui.gridLayout_8->addWidget(ui.tableWidget_2, 0, 0, 1, 1);
 }
 
-void setupErrorPage(VelloranClass &ui)
+void FormTables::setupErrorPage(VelloranClass &ui, QWidget *)
 {
     ui.scrollArea_5 = makeScrollArea(ui.error, "scrollArea_5", ui.scrollAreaWidgetContents_5,
                                      "scrollAreaWidgetContents_5", 1135, 305);
@@ -406,14 +422,14 @@ void setupErrorPage(VelloranClass &ui)
     ui.gridLayout_17->addWidget(ui.scrollArea_5, 0, 0, 1, 1);
 }
 
-void setupMchPage(VelloranClass &ui)
+void FormTables::setupMchPage(VelloranClass &ui, QWidget *)
 {
     ui.treeWidget = make<QTreeWidget>(ui.mch, "treeWidget");
     ui.treeWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui.gridLayout_9->addWidget(ui.treeWidget, 0, 0, 1, 1);
 }
 
-void setupInfPage(VelloranClass &ui)
+void FormTables::setupInfPage(VelloranClass &ui, QWidget *)
 {
     ui.treeWidget_2 = make<QTreeWidget>(ui.inf, "treeWidget_2");
     ui.gridLayout_10->addWidget(ui.treeWidget_2, 0, 0, 2, 1);
@@ -423,14 +439,14 @@ void setupInfPage(VelloranClass &ui)
     ui.gridLayout_10->addWidget(ui.tableWidget_3, 1, 1, 1, 1);
 }
 
-void setupConPage(VelloranClass &ui)
+void FormTables::setupConPage(VelloranClass &ui, QWidget *)
 {
     ui.treeWidget_3 = make<QTreeWidget>(ui.con, "treeWidget_3");
     ui.treeWidget_3->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui.gridLayout_11->addWidget(ui.treeWidget_3, 0, 0, 1, 1);
 }
 
-void setupOprPage(VelloranClass &ui)
+void FormTables::setupOprPage(VelloranClass &ui, QWidget *)
 {
     QWidget *page = ui.opr;
 
@@ -502,6 +518,8 @@ void setupOprPage(VelloranClass &ui)
     ui.gridLayout_26->addLayout(ui.horizontalLayout_7, 1, 0, 1, 1);
 }
 
+namespace {
+
 void setupTabs(VelloranClass &ui, QWidget *window)
 {
     ui.tabWidget = make<QTabWidget>(window, "tabWidget");
@@ -513,27 +531,7 @@ void setupTabs(VelloranClass &ui, QWidget *window)
         page->setObjectName(QString::fromLatin1(tab.pageName));
         ui.*tab.page = page;
         ui.*tab.layout = makeLayout<QGridLayout>(page, tab.layoutName, 6, 11);
-
-        if (tab.page == &VelloranClass::system_input)
-            setupIndicatorPage(ui, page, ui.gridLayout_6, systemInputPage, ui.systemInputLabels);
-        else if (tab.page == &VelloranClass::system_output)
-            setupIndicatorPage(ui, page, ui.gridLayout_7, systemOutputPage, ui.systemOutputLabels);
-        else if (tab.page == &VelloranClass::general_io)
-            setupGeneralIoPage(ui);
-        else if (tab.page == &VelloranClass::arcsio)
-            setupArcPage(ui, window);
-        else if (tab.page == &VelloranClass::statistics)
-            setupStatisticsPage(ui);
-        else if (tab.page == &VelloranClass::error)
-            setupErrorPage(ui);
-        else if (tab.page == &VelloranClass::mch)
-            setupMchPage(ui);
-        else if (tab.page == &VelloranClass::inf)
-            setupInfPage(ui);
-        else if (tab.page == &VelloranClass::con)
-            setupConPage(ui);
-        else if (tab.page == &VelloranClass::opr)
-            setupOprPage(ui);
+        tab.setup(ui, window);
 
         ui.tabWidget->addTab(page, QString());
     }
