@@ -35,12 +35,11 @@ extern const Column statisticsColumns[3];
 struct DetailRow
 {
     const char *captionName;
-    const char *captionText;
     QLabel *VelloranClass::*caption;
+    const char *text; // of the caption; the value shows it too until a record is chosen
     const char *valueName;
     QPushButton *VelloranClass::*valueButton;
     QLabel *VelloranClass::*valueLabel;
-    const char *valueText; // placeholder, set again by every retranslateUi
     int maximumHeight;       // 0: no limit
     int iconSize;            // buttons only; 0: the style's size
     Qt::Alignment alignment; // labels only
@@ -56,10 +55,10 @@ extern const char *const detailValueStyle; // the thirteen labels
 struct GridLabel
 {
     const char *name;
+    QLabel *VelloranClass::*field;
     const char *text;
     int row;
     int column;
-    QLabel *VelloranClass::*field;
 };
 extern const GridLabel systemInputLabels[44];
 extern const GridLabel systemOutputLabels[28];
@@ -86,8 +85,8 @@ extern const IndicatorPage systemOutputPage;
 struct ArcRow
 {
     const char *captionName;
-    const char *captionText;
     QLabel *VelloranClass::*caption;
+    const char *captionText;
     const char *lowName;
     QRadioButton *VelloranClass::*low;
     const char *highName;
@@ -140,8 +139,8 @@ extern const char *const analog0508Text;
 struct TabPage
 {
     const char *pageName;
-    const char *tabText;
     QWidget *VelloranClass::*page;
+    const char *tabText;
     const char *layoutName;
     QGridLayout *VelloranClass::*layout;
     void (*setup)(VelloranClass &ui, QWidget *window);

@@ -586,11 +586,11 @@ void VelloranClass::retranslateUi(QWidget *window)
     groupBox->setTitle(QCoreApplication::translate("VelloranClass", "Details"));
     for (int i = 0; i < 15; ++i) {
         const DetailRow &row = detailRows[i];
-        (this->*row.caption)->setText(translated(row.captionText));
+        (this->*row.caption)->setText(translated(row.text));
         if (row.valueButton)
-            (this->*row.valueButton)->setText(translated(row.valueText));
+            (this->*row.valueButton)->setText(translated(row.text));
         else
-            (this->*row.valueLabel)->setText(translated(row.valueText));
+            (this->*row.valueLabel)->setText(translated(row.text));
     }
 
     history->setText(QCoreApplication::translate("VelloranClass", "HISTORY.TXT"));
