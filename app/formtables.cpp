@@ -156,12 +156,12 @@ const GridLabel systemOutputLabels[28] = {
 };
 
 const IndicatorPage systemInputPage = {
-    W(scrollArea_3), W(scrollAreaWidgetContents_3),
-    W(gridLayout_15), W(gridLayout), systemInputLabels, 44,
+    {W(scrollArea_3), W(scrollAreaWidgetContents_3), 1135, 305, W(gridLayout_15)},
+    W(gridLayout), systemInputLabels, 44,
 };
 const IndicatorPage systemOutputPage = {
-    W(scrollArea_4), W(scrollAreaWidgetContents_4),
-    W(gridLayout_16), W(gridLayout_2), systemOutputLabels, 28,
+    {W(scrollArea_4), W(scrollAreaWidgetContents_4), 1135, 305, W(gridLayout_16)},
+    W(gridLayout_2), systemOutputLabels, 28,
 };
 
 const GridLabel flagLabels[8] = {
@@ -214,13 +214,11 @@ const TabPage tabPages[10] = {
 };
 
 const ArcSide arcSides[2] = {
-    {W(scrollArea_6), W(scrollAreaWidgetContents_6), 563, 239,
-     W(gridLayout_24), W(gridLayout_30), W(gridLayout_22),
-     W(gridLayout_21), arcInputRows, F(arcInputLow), F(arcInputHigh), 0,
+    {{W(scrollArea_6), W(scrollAreaWidgetContents_6), 563, 239, W(gridLayout_24)},
+     W(gridLayout_30), W(gridLayout_22), W(gridLayout_21), arcInputRows, F(arcInputLow), F(arcInputHigh), 0,
      W(label_46), W(AI0104), W(AI0508)},
-    {W(scrollArea_7), W(scrollAreaWidgetContents_7), 562, 239,
-     W(gridLayout_25), W(gridLayout_31), W(gridLayout_23),
-     W(gridLayout_27), arcOutputRows, F(arcOutputLow), F(arcOutputHigh), 8,
+    {{W(scrollArea_7), W(scrollAreaWidgetContents_7), 562, 239, W(gridLayout_25)},
+     W(gridLayout_31), W(gridLayout_23), W(gridLayout_27), arcOutputRows, F(arcOutputLow), F(arcOutputHigh), 8,
      W(label_19), W(AO0104), W(AO0508)},
 };
 const char *const analogCaptionText = QT_TRANSLATE_NOOP("VelloranClass", "Analog Signal");

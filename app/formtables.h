@@ -64,15 +64,24 @@ extern const GridLabel systemInputLabels[44];
 extern const GridLabel systemOutputLabels[28];
 extern const GridLabel flagLabels[8];
 
-// A page of indicator labels: a white scroll area whose contents hold the grid.
-struct IndicatorPage
+// A scroll area whose contents widget, of the given start size, has a grid
+// layout of its own.
+struct ScrollGrid
 {
     const char *areaName;
     QScrollArea *VelloranClass::*area;
     const char *contentsName;
     QWidget *VelloranClass::*contents;
-    const char *contentsLayoutName;
-    QGridLayout *VelloranClass::*contentsLayout;
+    int contentsWidth;
+    int contentsHeight;
+    const char *layoutName;
+    QGridLayout *VelloranClass::*layout;
+};
+
+// A page of indicator labels: a white scroll area whose contents hold the grid.
+struct IndicatorPage
+{
+    ScrollGrid scroll;
     const char *gridName;
     QGridLayout *VelloranClass::*grid;
     const GridLabel *labels;
@@ -104,14 +113,7 @@ extern const char *const arcHighText;
 // it, the analog caption with the values of channels 1-4 and 5-8.
 struct ArcSide
 {
-    const char *areaName;
-    QScrollArea *VelloranClass::*area;
-    const char *contentsName;
-    QWidget *VelloranClass::*contents;
-    int contentsWidth;
-    int contentsHeight;
-    const char *sideLayoutName;
-    QGridLayout *VelloranClass::*sideLayout;
+    ScrollGrid scroll; // its layout is the side's layout
     const char *tableLayoutName;
     QGridLayout *VelloranClass::*tableLayout;
     const char *captionLayoutName;
