@@ -3,6 +3,9 @@
 // widgets from these tables and retranslateUi takes their texts from the same
 // rows, so a name, a place or a text is written down exactly once.
 //
+// A widget in a row is its object name followed by the member that holds it;
+// the rows write the two at once with W(member), so that they cannot differ.
+//
 // Every text is a source text of the translation context "VelloranClass",
 // marked with QT_TRANSLATE_NOOP for lupdate; Korean texts stand as UTF-8.
 #include <Qt>

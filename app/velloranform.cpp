@@ -81,11 +81,6 @@ QTreeWidget *readOnly(QTreeWidget *tree)
     return tree;
 }
 
-QSpacerItem *spacer(int width, int height, QSizePolicy::Policy horizontal, QSizePolicy::Policy vertical)
-{
-    return new QSpacerItem(width, height, horizontal, vertical);
-}
-
 const char *const kWhiteBackground = "background-color: rgb(255, 255, 255);";
 
 void setupTopBar(VelloranClass &ui, QWidget *window)
@@ -204,7 +199,7 @@ void setupRecordRow(VelloranClass &ui, QWidget *window)
 void setupButtonRow(VelloranClass &ui, QWidget *window)
 {
     QHBoxLayout *buttonRow = placeLayout(ui, nullptr, W(horizontalLayout_4), 6);
-    buttonRow->addItem(spacer(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    buttonRow->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     buttonRow->addWidget(place(ui, window, W(history)));
     ui.verticalLayout_2->addLayout(buttonRow);
 }
@@ -337,12 +332,12 @@ void FormTables::setupArcPage(VelloranClass &ui, QWidget *window)
 {
     QWidget *page = ui.arcsio;
     QGridLayout *pageLayout = ui.gridLayout_34;
-    pageLayout->addItem(spacer(17, 17, QSizePolicy::Minimum, QSizePolicy::Fixed), 0, 0, 1, 1);
+    pageLayout->addItem(new QSpacerItem(17, 17, QSizePolicy::Minimum, QSizePolicy::Fixed), 0, 0, 1, 1);
     place(ui, page, W(label_18))->setAlignment(Qt::AlignCenter);
     pageLayout->addWidget(ui.label_18, 1, 0, 1, 1);
     place(ui, page, W(label_42))->setAlignment(Qt::AlignCenter);
     pageLayout->addWidget(ui.label_42, 1, 1, 1, 1);
-    pageLayout->addItem(spacer(17, 17, QSizePolicy::Minimum, QSizePolicy::Fixed), 2, 0, 1, 1);
+    pageLayout->addItem(new QSpacerItem(17, 17, QSizePolicy::Minimum, QSizePolicy::Fixed), 2, 0, 1, 1);
     placeLayout(ui, nullptr, W(gridLayout_33), 6);
     setupArcSide(ui, window, arcSides[0], 0);
     setupArcSide(ui, window, arcSides[1], 1);
@@ -363,7 +358,7 @@ void FormTables::setupErrorPage(VelloranClass &ui, QWidget *)
     scroll.area->setStyleSheet(QString::fromLatin1(kWhiteBackground));
     QWidget *contents = scroll.contents;
     QGridLayout *grid = placeLayout(ui, nullptr, W(gridLayout_18), 6);
-    const auto gap = [] { return spacer(20, 10, QSizePolicy::Minimum, QSizePolicy::Expanding); };
+    const auto gap = [] { return new QSpacerItem(20, 10, QSizePolicy::Minimum, QSizePolicy::Expanding); };
     const Qt::Alignment leftTop = Qt::AlignLeading | Qt::AlignLeft | Qt::AlignTop;
 
     grid->addWidget(place(ui, contents, W(label_13)), 0, 0, 1, 1);
@@ -445,19 +440,19 @@ void FormTables::setupOprPage(VelloranClass &ui, QWidget *)
     for (const GridLabel &cell : flagLabels)
         flags->addWidget(boxed(place(ui, page, cell.name, cell.field)), cell.row, cell.column, 1, 1);
     state->addLayout(flags);
-    state->addItem(spacer(20, 5, QSizePolicy::Minimum, QSizePolicy::Fixed));
+    state->addItem(new QSpacerItem(20, 5, QSizePolicy::Minimum, QSizePolicy::Fixed));
     QHBoxLayout *mode = placeLayout(ui, nullptr, W(horizontalLayout_5), 6);
     mode->addWidget(place(ui, page, W(ModeS)));
-    mode->addItem(spacer(120, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    mode->addItem(new QSpacerItem(120, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
     mode->addWidget(boxed(place(ui, page, W(key))));
     state->addLayout(mode);
     side->addLayout(state);
 
-    side->addItem(spacer(20, 100, QSizePolicy::Minimum, QSizePolicy::Fixed));
+    side->addItem(new QSpacerItem(20, 100, QSizePolicy::Minimum, QSizePolicy::Fixed));
 
     QHBoxLayout *saveRow = placeLayout(ui, nullptr, W(horizontalLayout_6), 6);
     saveRow->addWidget(place(ui, page, W(save)));
-    saveRow->addItem(spacer(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+    saveRow->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     side->addLayout(saveRow);
     side->setStretch(0, 3);
     side->setStretch(1, 1);
@@ -579,13 +574,20 @@ void VelloranClass::retranslateUi(QWidget *window)
     translateHeaders(tableWidget_2, statisticsColumns);
 
     // Error: each value shows its caption until a record is chosen.
-    const std::pair<QLabel *, QLabel *> errorRows[] = {{label_13, ErrorCode}, {label_14, Message}, {label_15, Cause}};
-    const char *const errorCaptions[] = {QT_TRANSLATE_NOOP("VelloranClass", "Error Code"),
-                                         QT_TRANSLATE_NOOP("VelloranClass", "Message"),
-                                         QT_TRANSLATE_NOOP("VelloranClass", "Cause")};
-    for (int i = 0; i < 3; ++i) {
-        errorRows[i].first->setText(translated(errorCaptions[i]));
-        errorRows[i].second->setText(translated(errorCaptions[i]));
+    const struct
+    {
+        QLabel *caption;
+        QLabel *value;
+        const char *text;
+    } errorRows[] = {
+        {label_13, ErrorCode, QT_TRANSLATE_NOOP("VelloranClass", "Error Code")},
+        {label_14, Message, QT_TRANSLATE_NOOP("VelloranClass", "Message")},
+        {label_15, Cause, QT_TRANSLATE_NOOP("VelloranClass", "Cause")},
+    };
+    for (const auto &row : errorRows) {
+        const QString text = translated(row.text);
+        row.caption->setText(text);
+        row.value->setText(text);
     }
     label_16->setText(translated(QT_TRANSLATE_NOOP("VelloranClass", "Remedy")));
     Remedy->setHtml(translated(QT_TRANSLATE_NOOP(
