@@ -3,8 +3,13 @@
 // widgets from these tables and retranslateUi takes their texts from the same
 // rows, so a name, a place or a text is written down exactly once.
 //
+// A widget in a row is its object name followed by the member that holds it;
+// the rows write the two at once with W(member), so that they cannot differ.
+//
 // Every text is a source text of the translation context "VelloranClass",
 // marked with QT_TRANSLATE_NOOP for lupdate; Korean texts stand as UTF-8.
+#include "log/recordcolumns.h"
+
 #include <Qt>
 
 class QButtonGroup;
@@ -26,7 +31,7 @@ struct Column
     const char *header;
     int width;
 };
-extern const Column recordColumns[27];
+extern const Column recordColumns[vlog::kRecordColumns];
 extern const Column statisticsColumns[3];
 
 // A row of the details group: caption label beside its value widget. The
@@ -35,12 +40,11 @@ extern const Column statisticsColumns[3];
 struct DetailRow
 {
     const char *captionName;
-    const char *captionText;
     QLabel *VelloranClass::*caption;
+    const char *text; // of the caption; the value shows it too until a record is chosen
     const char *valueName;
     QPushButton *VelloranClass::*valueButton;
     QLabel *VelloranClass::*valueLabel;
-    const char *valueText; // placeholder, set again by every retranslateUi
     int maximumHeight;       // 0: no limit
     int iconSize;            // buttons only; 0: the style's size
     Qt::Alignment alignment; // labels only
@@ -56,24 +60,33 @@ extern const char *const detailValueStyle; // the thirteen labels
 struct GridLabel
 {
     const char *name;
+    QLabel *VelloranClass::*field;
     const char *text;
     int row;
     int column;
-    QLabel *VelloranClass::*field;
 };
 extern const GridLabel systemInputLabels[44];
 extern const GridLabel systemOutputLabels[28];
 extern const GridLabel flagLabels[8];
 
-// A page of indicator labels: a white scroll area whose contents hold the grid.
-struct IndicatorPage
+// A scroll area whose contents widget, of the given start size, has a grid
+// layout of its own.
+struct ScrollGrid
 {
     const char *areaName;
     QScrollArea *VelloranClass::*area;
     const char *contentsName;
     QWidget *VelloranClass::*contents;
-    const char *contentsLayoutName;
-    QGridLayout *VelloranClass::*contentsLayout;
+    int contentsWidth;
+    int contentsHeight;
+    const char *layoutName;
+    QGridLayout *VelloranClass::*layout;
+};
+
+// A page of indicator labels: a white scroll area whose contents hold the grid.
+struct IndicatorPage
+{
+    ScrollGrid scroll;
     const char *gridName;
     QGridLayout *VelloranClass::*grid;
     const GridLabel *labels;
@@ -86,8 +99,8 @@ extern const IndicatorPage systemOutputPage;
 struct ArcRow
 {
     const char *captionName;
-    const char *captionText;
     QLabel *VelloranClass::*caption;
+    const char *captionText;
     const char *lowName;
     QRadioButton *VelloranClass::*low;
     const char *highName;
@@ -105,14 +118,7 @@ extern const char *const arcHighText;
 // it, the analog caption with the values of channels 1-4 and 5-8.
 struct ArcSide
 {
-    const char *areaName;
-    QScrollArea *VelloranClass::*area;
-    const char *contentsName;
-    QWidget *VelloranClass::*contents;
-    int contentsWidth;
-    int contentsHeight;
-    const char *sideLayoutName;
-    QGridLayout *VelloranClass::*sideLayout;
+    ScrollGrid scroll; // its layout is the side's layout
     const char *tableLayoutName;
     QGridLayout *VelloranClass::*tableLayout;
     const char *captionLayoutName;
@@ -135,16 +141,30 @@ extern const char *const analogCaptionText;
 extern const char *const analog0104Text;
 extern const char *const analog0508Text;
 
-// A page of the tab widget with its grid layout.
+// A page of the tab widget with its grid layout, and the function that builds
+// what the page shows once the page and its layout exist.
 struct TabPage
 {
     const char *pageName;
-    const char *tabText;
     QWidget *VelloranClass::*page;
+    const char *tabText;
     const char *layoutName;
     QGridLayout *VelloranClass::*layout;
+    void (*setup)(VelloranClass &ui, QWidget *window);
 };
 extern const TabPage tabPages[10];
+
+// The builders of the pages, in velloranform.cpp; window is the main window.
+void setupSystemInputPage(VelloranClass &ui, QWidget *window);
+void setupSystemOutputPage(VelloranClass &ui, QWidget *window);
+void setupGeneralIoPage(VelloranClass &ui, QWidget *window);
+void setupArcPage(VelloranClass &ui, QWidget *window);
+void setupStatisticsPage(VelloranClass &ui, QWidget *window);
+void setupErrorPage(VelloranClass &ui, QWidget *window);
+void setupMchPage(VelloranClass &ui, QWidget *window);
+void setupInfPage(VelloranClass &ui, QWidget *window);
+void setupConPage(VelloranClass &ui, QWidget *window);
+void setupOprPage(VelloranClass &ui, QWidget *window);
 
 // The general inputs and outputs: DI1 .. DI256 and DO1 .. DO256, eight to a
 // row; box n stands at row (n - 1) / 8, column (n - 1) % 8 and shows its name.

@@ -91,7 +91,7 @@ QString logPath(const QString &dir, int records, const QString &tag)
 class CollectSink : public vlog::LogSink
 {
 public:
-    void begin(int rows) override { this->rows.reserve(rows); }
+    void begin(int count) override { rows.reserve(size_t(count)); }
     void notice(vlog::Notice) override {}
     void row(int, const vlog::LogRow &row) override { rows.push_back(row); }
     std::vector<vlog::LogRow> rows;
@@ -139,7 +139,7 @@ double measure(const QString &mode, int records, const QString &dir)
             for (int c = 0; c < vlog::kRecordColumns; ++c)
                 if (sink.rows[size_t(r)].has(c))
                     table.setItem(r, c, new QTableWidgetItem(sink.rows[size_t(r)].cells[size_t(c)]));
-        return timer.nsecsElapsed() / 1e6;
+        return double(timer.nsecsElapsed()) / 1e6;
     }
     if (mode == QLatin1String("startup") || mode == QLatin1String("bare"))
         return 0;   // timed by the parent, from process start to exit
@@ -163,7 +163,7 @@ double measure(const QString &mode, int records, const QString &dir)
     if (mode == QLatin1String("load")) {
         timer.start();
         loadInto(window, path);
-        return timer.nsecsElapsed() / 1e6;
+        return double(timer.nsecsElapsed()) / 1e6;
     }
     loadInto(window, path);
     if (mode == QLatin1String("select")) {
@@ -171,17 +171,17 @@ double measure(const QString &mode, int records, const QString &dir)
         timer.start();
         for (int i = 0; i < rounds; ++i)
             window.OnRowSelect(int((qint64(i) * 7919) % records), 0);
-        return timer.nsecsElapsed() / 1e6 / rounds;
+        return double(timer.nsecsElapsed()) / 1e6 / rounds;
     }
     if (mode == QLatin1String("stats")) {
         timer.start();
         window.countCodes(records);
-        return timer.nsecsElapsed() / 1e6;
+        return double(timer.nsecsElapsed()) / 1e6;
     }
     if (mode == QLatin1String("sort")) {
         timer.start();
         window.sectionClicked(1);
-        return timer.nsecsElapsed() / 1e6;
+        return double(timer.nsecsElapsed()) / 1e6;
     }
     return -1;
 }
@@ -202,7 +202,7 @@ Result runChild(const QString &mode, int records, const QString &dir)
     wall.start();
     child.start(QCoreApplication::applicationFilePath(), {mode, QString::number(records), dir});
     child.waitForFinished(-1);
-    const double wallMs = wall.nsecsElapsed() / 1e6;
+    const double wallMs = double(wall.nsecsElapsed()) / 1e6;
     const QList<QByteArray> out = child.readAllStandardOutput().trimmed().split(' ');
     Result r;
     r.ms = (mode == QLatin1String("startup") || mode == QLatin1String("bare")) ? wallMs : out.value(0).toDouble();

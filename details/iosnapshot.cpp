@@ -18,7 +18,7 @@ void setStyleIfChanged(QWidget *widget, const QString &style)
         widget->setStyleSheet(style);
 }
 
-template <int N>
+template <size_t N>
 QLabel *labelNamed(QLabel *const (&labels)[N], const char *name)
 {
     for (QLabel *label : labels)
@@ -28,7 +28,7 @@ QLabel *labelNamed(QLabel *const (&labels)[N], const char *name)
 }
 
 // Lights the labels that the bits of byte `position` drive.
-template <int N, int M>
+template <size_t N, size_t M>
 void showSystemByte(const vlog::SignalBit (&table)[N], QLabel *const (&labels)[M], int bits, int position)
 {
     for (const vlog::SignalBit &signal : table) {
@@ -39,7 +39,7 @@ void showSystemByte(const vlog::SignalBit (&table)[N], QLabel *const (&labels)[M
     }
 }
 
-template <int M>
+template <size_t M>
 void styleAll(QLabel *const (&labels)[M], const QString &style)
 {
     for (QLabel *label : labels)
