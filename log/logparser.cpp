@@ -241,21 +241,24 @@ void appendArc(const Record &lines, int start, ArcLists &arc)
             more.remove(37, 1);
         return text + more;
     };
+    // Analog values: channels 1 to 4 on the labelled line, 5 to 8 on the next.
+    auto analog = [&](int m, QStringList &channels1, QStringList &channels5) {
+        channels1 << rawValue(lines.at(m)).toString();
+        channels5 << rawValue(lines.at(m + 1)).toString();
+    };
     for (int m = std::max(start, 0); m < lines.size(); ++m) {
         switch (lines.label(m)) {
         case ArcI:
             arc.arcInputs << arcText(m);
             break;
         case AI:
-            arc.analogInputs1 << rawValue(lines.at(m)).toString();
-            arc.analogInputs2 << rawValue(lines.at(m + 1)).toString();
+            analog(m, arc.analogInputs1, arc.analogInputs2);
             break;
         case ArcO:
             arc.arcOutputs << arcText(m);
             break;
         case AO:
-            arc.analogOutputs1 << rawValue(lines.at(m)).toString();
-            arc.analogOutputs2 << rawValue(lines.at(m + 1)).toString();
+            analog(m, arc.analogOutputs1, arc.analogOutputs2);
             break;
         default:
             break;
