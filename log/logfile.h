@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QFile;
 class QIODevice;
 
 namespace vlog {
@@ -11,5 +12,10 @@ namespace vlog {
 // default: Unicode when the text starts with a byte-order mark (which is
 // dropped), the locale's 8-bit encoding otherwise.
 QString readLogText(QIODevice &device);
+
+// Opens a controller file read-only, without text-mode translation, when it
+// is a regular file; false for anything else (directory, FIFO, device) or a
+// file that cannot be opened.
+bool openRegularFile(QFile &file);
 
 } // namespace vlog

@@ -83,7 +83,7 @@ void Velloran::loadLog(const QString &path)
         return;
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!vlog::openRegularFile(file))
         return;
     int records = 0;
     {

@@ -1,6 +1,7 @@
 // Error statistics: how often each code occurs in the loaded log.
 
 #include "app/velloran.h"
+#include "log/codesuffix.h"
 
 namespace {
 
@@ -9,38 +10,32 @@ enum StatisticsColumn : int { StatCount, StatCode, StatMessage };
 
 // For each code, the row of the first cell (column by column, each from the
 // top) whose text ends with the code, ignoring case. Every code is the whole
-// text of some cell in the code column, so the search never goes beyond it;
-// each cell is checked only against codes of a length it can end with.
+// text of some cell in the code column, so the search never goes beyond it.
 QHash<QString, int> firstRowsEndingWith(const QTableWidget *table, const QStringList &codes)
 {
-    QHash<QString, QStringList> byFolded;   // folded code -> codes that fold to it
-    QSet<int> lengths;
-    for (const QString &code : codes) {
-        byFolded[code.toCaseFolded()] << code;
-        lengths.insert(code.size());
-    }
-    QList<int> sortedLengths = lengths.values();
-    std::sort(sortedLengths.begin(), sortedLengths.end());
-
-    QHash<QString, int> rows;
-    for (int c = 0; c < table->columnCount() && rows.size() < codes.size(); ++c) {
-        for (int r = 0; r < table->rowCount() && rows.size() < codes.size(); ++r) {
+    const vlog::CodeSuffixes suffixes(codes);
+    QVector<int> rowOf(codes.size(), -1);
+    int missing = codes.size();
+    QVector<int> found;
+    for (int c = 0; c < table->columnCount() && missing > 0; ++c) {
+        for (int r = 0; r < table->rowCount() && missing > 0; ++r) {
             const QTableWidgetItem *item = table->item(r, c);
             if (!item)
                 continue;
-            const QString text = item->text();
-            for (int length : sortedLengths) {
-                if (length > text.size())
-                    break;
-                const auto found = byFolded.constFind(text.right(length).toCaseFolded());
-                if (found == byFolded.constEnd())
-                    continue;
-                for (const QString &code : found.value())
-                    if (!rows.contains(code))
-                        rows.insert(code, r);
+            found.clear();
+            suffixes.match(item->text(), found);
+            for (int code : found) {
+                if (rowOf.at(code) < 0) {
+                    rowOf[code] = r;
+                    --missing;
+                }
             }
         }
     }
+    QHash<QString, int> rows;
+    for (int i = 0; i < codes.size(); ++i)
+        if (rowOf.at(i) >= 0)
+            rows.insert(codes.at(i), rowOf.at(i));
     return rows;
 }
 
