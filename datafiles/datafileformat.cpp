@@ -71,9 +71,15 @@ QString dataFileName(DataFile file, Family family)
     return QLatin1String(family == Family::Kav ? kind.kavName : kind.lumName);
 }
 
+QString logDirectory(const QString &logPath)
+{
+    const QString directory = QFileInfo(logPath).path();
+    return directory.isEmpty() ? QStringLiteral(".") : directory;
+}
+
 QString companionFilePath(const QString &logPath, const QString &fileName)
 {
-    return QFileInfo(logPath).path() + QLatin1Char('/') + fileName;
+    return logDirectory(logPath) + QLatin1Char('/') + fileName;
 }
 
 QString sectionMarker(DataFile file, Family family)

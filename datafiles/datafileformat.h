@@ -17,6 +17,9 @@ enum class DataFile { Mch, Inf, Con };
 
 // "ROBOT.MCH" / "ROBOT.C01", "ROBOT.INF", "ROBOT.CON" / "ROBOT.C00".
 QString dataFileName(DataFile file, Family family);
+// The directory part of the log's path: "." when the path names no directory
+// (a bare file name, or an empty path: no log has been opened).
+QString logDirectory(const QString &logPath);
 // The file of that name in the directory of the log.
 QString companionFilePath(const QString &logPath, const QString &fileName);
 // The marker that starts each section: "#" (MCH), "<< " (Kav INF), "=<<"

@@ -107,7 +107,7 @@ void Velloran::OnHistory_btn()
     MessageTranslation translation(this);
     const QString logPath = ui.file_add->text();
     // A bare name or an empty field: no log has been opened.
-    if (QFileInfo(logPath).path() == QLatin1String(".")) {
+    if (vlog::logDirectory(logPath) == QLatin1String(".")) {
         translation.prepare();
         QMessageBox::warning(this, tr("Velloran"), tr("Please open the ERR file and try again."));
         return;
