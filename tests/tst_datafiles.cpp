@@ -74,7 +74,7 @@ private slots:
     {
         Velloran w;
         open(w, QStringLiteral(VELLORAN_SAMPLES_DIR "/lum_multiaxis/ROBOT.ERR"), false);
-        QVERIFY(dump(w, "treeWidget").contains(" | [Gear ratio and encoder offset][Axis1 (S ) ratio = 59.000 offset = 2093 pulse,"));
+        QVERIFY(dump(w, "treeWidget").contains(" | [Gear ratio and encoder offset][Axis1 (S ) ratio = 59.000 offset = -1165 pulse,"));
         QVERIFY(dump(w, "treeWidget_2").contains(" | System Characteristic Data [Check the next table.] | Memory [Program memory used : 45 %,"));
         QVERIFY(dump(w, "treeWidget_2").endsWith(" | Option Board Information[Slot 1: Field bus (PROFINET)[Board version : 2.8,Station name : robot08,Input/Output : 256 / 256,],Slot 2: Additional axis amplifier[Board version : 3.0,Axes : 7 to 12,Amplifiers : 3 x 2-axis,],Slot 3: Digital I/O[Board version : 1.2,Inputs/Outputs : 32 / 32,]]"));
         QVERIFY(dump(w, "treeWidget_3").contains(" | Home position[Axis1 (S ) 0.000,"));

@@ -52,7 +52,9 @@ def model_of(cell) -> str:
     return {"spot": "VL210-SP", "arc": "VL006-AW", "handling": "VL165-HD"}[cell.process]
 
 
-def serial_of(rng: random.Random, cell) -> str:
+def serial_of(cell) -> str:
+    """The robot's serial number, the same in every file of the backup."""
+    rng = random.Random(cell.seed)
     return f"{model_of(cell)[:2]}{rng.randint(21, 26)}{rng.randint(100000, 999999)}"
 
 
@@ -71,11 +73,10 @@ def mch_text(rng: random.Random, cell) -> str:
     def section(title, lines):
         out.append("#" + title)
         out.extend(lines)
-        out.append("")
 
     section("[Robot]", [
         f"Robot type      = {model_of(cell)}",
-        f"Serial number   = {serial_of(rng, cell)}",
+        f"Serial number   = {serial_of(cell)}",
         f"Axes            = {len(axes)}",
         f"Payload[kg]     = {dict(spot=210, arc=6, handling=165)[cell.process]}",
         f"Application     = {dict(spot='Spot welding', arc='Arc welding', handling='Handling')[cell.process]}",
@@ -110,7 +111,7 @@ def mch_text(rng: random.Random, cell) -> str:
         f"X,Y,Z           = {rng.uniform(-500, 500):.2f}, {rng.uniform(-500, 500):.2f}, 0.00 mm",
         f"Rz              = {rng.choice((0.0, 90.0, 180.0)):.2f} deg",
     ])
-    return "\n".join(out)
+    return "\n".join(out) + "\n"
 
 
 # --------------------------------------------------------------------------
@@ -146,7 +147,7 @@ def characteristic_rows(rng: random.Random, cell) -> tuple:
 
 def inf_sections(rng: random.Random, cell) -> list:
     """(title, lines) of the INF sections; the characteristic table among them."""
-    serial = serial_of(rng, cell)
+    serial = serial_of(cell)
     sections = [
         ("Controller Information", [
             f"Controller model   : {'KC-40' if cell.family == 'kav' else 'VC-60'}",
@@ -165,9 +166,9 @@ def inf_sections(rng: random.Random, cell) -> list:
         ]),
     ]
     headings, rows = characteristic_rows(rng, cell)
-    # The two closing lines of the table are the empty line after the section
-    # and the empty rest before the next marker.
-    sections.append(("System Characteristic Data", [headings] + rows))
+    # The two closing lines of the table: an empty line, and the empty rest of
+    # the section before the next marker.
+    sections.append(("System Characteristic Data", [headings] + rows + [""]))
     sections.append(("Memory", [
         f"Program memory used : {rng.randint(18, 70)} %",
         f"Programs            : {len(cell.program_numbers)}",
@@ -186,7 +187,6 @@ def inf_text(rng: random.Random, cell) -> str:
         else:
             out.append(f"=<< {title} {decoration}")
         out.extend(lines)
-        out.append("")
     if not kav:
         # The last section: option boards, one block each.
         out.append("=<< Option Board Information >>>>>>>>>>>>>>>>==========")
@@ -225,7 +225,6 @@ def con_text(rng: random.Random, cell) -> str:
     def section(title, lines):
         out.append("#0 " + title)
         out.extend(lines)
-        out.append("")
 
     section("Speed limits", [
         "Teach speed limit      : 250 mm/s",
@@ -251,7 +250,7 @@ def con_text(rng: random.Random, cell) -> str:
     section("Home position", [
         f"Axis{i} ({name:<9}) {ax.home:10.3f}" for i, (name, ax) in enumerate(axes, 1)
     ])
-    return "\n".join(out)
+    return "\n".join(out) + "\n"
 
 
 # --------------------------------------------------------------------------
