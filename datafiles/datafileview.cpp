@@ -76,6 +76,8 @@ void Velloran::fillCharacteristicTable(const QStringList &lines)
 {
     const vlog::CharacteristicTable content = vlog::characteristicTable(lines);
     QTableWidget *table = ui.tableWidget_3;
+    // Only this section shows, also when the file has another one before it.
+    table->clearContents();
     table->setColumnCount(content.headings.size());
     for (int column = 0; column < content.headings.size(); ++column)
         table->setHorizontalHeaderItem(column, new QTableWidgetItem(content.headings.at(column)));
