@@ -5,7 +5,7 @@
 // widgets. Every line shown is whitespace-simplified; a line or field that is
 // not there reads as empty text.
 
-#include "log/logparser.h"
+#include "log/family.h"
 
 #include <QString>
 #include <QStringList>

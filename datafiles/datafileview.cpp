@@ -28,8 +28,7 @@ bool readDataFile(Velloran &window, vlog::DataFile file, FileTree tree, const QS
     const vlog::Family family = window.family();
     QFile data(vlog::companionFilePath(logPath, vlog::dataFileName(file, family)));
     if (!data.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        MessageTranslation translation(&window);
-        translation.prepare();
+        const MessageTranslation translation(&window);
         window.addFileTree(missingFileMessage(tree), QStringList());
         return false;
     }
@@ -106,11 +105,10 @@ void Velloran::addInfBlockTree(const QString &section)
 
 void Velloran::OnHistory_btn()
 {
-    MessageTranslation translation(this);
     const QString logPath = ui.file_add->text();
     // A bare name or an empty field: no log has been opened.
     if (vlog::logDirectory(logPath) == QLatin1String(".")) {
-        translation.prepare();
+        const MessageTranslation translation(this);
         QMessageBox::warning(this, tr("Velloran"), tr("Please open the ERR file and try again."));
         return;
     }
@@ -119,6 +117,6 @@ void Velloran::OnHistory_btn()
         QDesktopServices::openUrl(QUrl::fromLocalFile(history));
         return;
     }
-    translation.prepare();
+    const MessageTranslation translation(this);
     QMessageBox::warning(this, tr("Velloran"), tr("HISTORY.TXT does not exist."));
 }
