@@ -4,6 +4,7 @@
 
 #include "app/translation.h"
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "datafiles/datafileformat.h"
 #include "datafiles/filetree.h"
 #include "log/logfile.h"

@@ -5,6 +5,7 @@
 #include "datafiles/filetree.h"
 
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "datafiles/datafileformat.h"
 
 #include <QTreeWidget>
