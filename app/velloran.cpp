@@ -94,7 +94,6 @@ void Velloran::dropEvent(QDropEvent *event)
 
 // Slots whose views are not built yet: they are connected and do nothing.
 void Velloran::OnClick_Details_Program() {}
-void Velloran::OnHistory_btn() {}
 void Velloran::OnFind_Dialog() {}
 void Velloran::OnFind_Button() {}
 void Velloran::OnAll_Button() {}

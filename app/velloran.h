@@ -15,6 +15,7 @@
 
 class FindDialog;
 class QTableWidgetItem;
+class QTreeWidgetItem;
 
 class Velloran : public QWidget
 {
@@ -110,6 +111,16 @@ public:
     void retranslate();
     // Makes a language index current in the combo box, without translating.
     void selectLanguageIndex(int language);
+
+    // Controller data files beside the log and their trees
+    // (datafiles/datafileview.cpp; the tree builder in datafiles/filetree.cpp).
+    void loadInfFile(const QString &path);
+    void loadMchFile(const QString &path);
+    void loadConFile(const QString &path);
+    void addFileTree(const QString &kind, const QStringList &lines);
+    void addTreeChild(QTreeWidgetItem *item, const QString &text);
+    void fillCharacteristicTable(const QStringList &lines);
+    void addInfBlockTree(const QString &section);
 
 public slots:
     void Onfileopen();

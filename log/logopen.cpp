@@ -79,6 +79,11 @@ void Velloran::clearAllViews()
 
 void Velloran::loadLog(const QString &path)
 {
+    // The companion files are read whatever becomes of the log itself.
+    loadInfFile(path);
+    loadMchFile(path);
+    loadConFile(path);
+
     if (!isKavLogName(path) && !isLumLogName(path))
         return;
 

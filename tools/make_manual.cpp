@@ -71,6 +71,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTreeWidget>
 #endif
 
 namespace {
@@ -829,6 +830,17 @@ private:
             ok &= tab(*w, 0, QStringLiteral("loaded_kav.png"));
             open(*w, QStringLiteral("lum_spot/ROBOT.ERR"),
                  {QStringLiteral("box_not_kav_file.png"), QStringLiteral("box_select_lum.png")});
+        }
+        {
+            // The controller data files of the spot-welding robot, every
+            // section opened.
+            auto w = window();
+            open(*w, QStringLiteral("lum_spot/ROBOT.ERR"));
+            for (QTreeWidget *tree : {w->ui.treeWidget, w->ui.treeWidget_2, w->ui.treeWidget_3})
+                tree->expandAll();
+            ok &= tab(*w, 6, QStringLiteral("loaded_mch.png"));
+            ok &= tab(*w, 7, QStringLiteral("loaded_inf.png"));
+            ok &= tab(*w, 8, QStringLiteral("loaded_con.png"));
         }
         {
             // Find: all cells that contain E-0015.

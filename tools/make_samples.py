@@ -899,6 +899,7 @@ def generate() -> dict:
         summary.append((cell, errs, stps))
     out["CODES.txt"] = codes_text(summary)
     out["README.md"] = readme_text(summary)
+    __import__("samples_datafiles").add_files(out, CELLS)
     return out
 
 
