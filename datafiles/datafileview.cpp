@@ -28,7 +28,7 @@ bool readDataFile(Velloran &window, vlog::DataFile file, FileTree tree, const QS
 {
     const vlog::Family family = window.family();
     QFile data(vlog::companionFilePath(logPath, vlog::dataFileName(file, family)));
-    if (!data.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!vlog::openRegularFile(data, QIODevice::ReadOnly | QIODevice::Text)) {
         const MessageTranslation translation(&window);
         window.addFileTree(missingFileMessage(tree), QStringList());
         return false;

@@ -14,13 +14,13 @@ QString readLogText(QIODevice &device)
     return codec->toUnicode(bytes);
 }
 
-bool openRegularFile(QFile &file)
+bool openRegularFile(QFile &file, QIODevice::OpenMode mode)
 {
     // Opening a FIFO would wait for a writer, and a directory or device holds
     // no log: only regular files (or links to them) are read.
     if (!QFileInfo(file.fileName()).isFile())
         return false;
-    return file.open(QIODevice::ReadOnly);
+    return file.open(mode);
 }
 
 } // namespace vlog

@@ -3,8 +3,9 @@
 
 #include <QString>
 
+#include <QIODevice>
+
 class QFile;
-class QIODevice;
 
 namespace vlog {
 
@@ -13,9 +14,9 @@ namespace vlog {
 // dropped), the locale's 8-bit encoding otherwise.
 QString readLogText(QIODevice &device);
 
-// Opens a controller file read-only, without text-mode translation, when it
-// is a regular file; false for anything else (directory, FIFO, device) or a
-// file that cannot be opened.
-bool openRegularFile(QFile &file);
+// Opens a controller file read-only (by default without text-mode
+// translation) when it is a regular file; false for anything else
+// (directory, FIFO, device) or a file that cannot be opened.
+bool openRegularFile(QFile &file, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
 } // namespace vlog
