@@ -2,6 +2,7 @@
 
 #include "app/translation.h"
 #include "app/velloran.h"
+#include "app/velloranform.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -13,23 +14,23 @@ void Velloran::OnSelectLang(int item)
 {
     // The item just chosen; retranslateUi inserts the items again and makes
     // the first one current.
-    const QString chosen = ui.comboBox->currentText();
+    const QString chosen = ui->comboBox->currentText();
     QTranslator translator;
     installAndRetranslate(translator, item, this);
     // When the catalogue translated the item names, no item has this text
     // any more and the first one stays current.
-    ui.comboBox->setCurrentText(chosen);
+    ui->comboBox->setCurrentText(chosen);
     // The translator leaves the application here; the widgets keep its texts.
 }
 
 void Velloran::retranslate()
 {
-    ui.retranslateUi(this);
+    ui->retranslateUi(this);
 }
 
 void Velloran::selectLanguageIndex(int language)
 {
-    ui.comboBox->setCurrentIndex(language);
+    ui->comboBox->setCurrentIndex(language);
 }
 
 void Velloran::OnHelp_Manual()

@@ -16,9 +16,7 @@ int main(int argc, char *argv[])
 
     const QString dir = QCoreApplication::applicationDirPath();
 
-    window->autoImagePath = dir + QStringLiteral("/Auto.png");
-    window->manualImagePath = dir + QStringLiteral("/Manual.png");
-    window->remoteImagePath = dir + QStringLiteral("/Remote.png");
+    window->setModeImagePaths(dir);
 
     window->show();
     const int result = app.exec();

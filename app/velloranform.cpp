@@ -3,6 +3,12 @@
 #include "app/formtables.h"
 #include "log/recordcolumns.h"
 
+#include <QCoreApplication>
+#include <QFont>
+#include <QIcon>
+#include <QMetaObject>
+#include <QSpacerItem>
+
 #include <utility>
 
 // A widget or layout is named once: W(open_file) stands for its object name

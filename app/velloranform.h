@@ -2,7 +2,23 @@
 // The form of the main window: every widget and layout of the window, reached
 // by its object name. setupUi builds the form on the main window widget,
 // retranslateUi (re)sets every translatable text.
-#include <QtWidgets>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QWidget>
 
 class VelloranClass
 {

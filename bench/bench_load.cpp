@@ -14,6 +14,8 @@
 #include "log/logparser.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -114,7 +116,7 @@ protected:
 void loadInto(Velloran &window, const QString &path)
 {
     window.clearAllViews();
-    window.ui.file_add->setText(path);
+    window.findChild<QLineEdit *>(QStringLiteral("file_add"))->setText(path);
     window.loadLog(path);
 }
 
@@ -147,7 +149,7 @@ double measure(const QString &mode, int records, const QString &dir)
     NoticeCloser closer;
     Velloran window;
     loadHelpAndStopTables(&window);
-    window.ui.comboBox->setCurrentIndex(vlog::English);
+    window.findChild<QComboBox *>(QStringLiteral("comboBox"))->setCurrentIndex(vlog::English);
     // Help texts for every code of the generated logs.
     QStringList codes, messages, causes, remedies;
     for (int code = 100; code < 600; ++code) {
@@ -156,8 +158,8 @@ double measure(const QString &mode, int records, const QString &dir)
         causes << QStringLiteral("cause");
         remedies << QStringLiteral("remedy");
     }
-    window.help.lumErrors[vlog::English].assign(codes, messages, causes, remedies);
-    window.help.lumWarnings[vlog::English].assign(codes, messages, causes, remedies);
+    window.helpDatabase().lumErrors[vlog::English].assign(codes, messages, causes, remedies);
+    window.helpDatabase().lumWarnings[vlog::English].assign(codes, messages, causes, remedies);
     loadInto(window, logPath(dir, records, QStringLiteral("b")));
     const QString path = logPath(dir, records, QStringLiteral("a"));
     if (mode == QLatin1String("load")) {

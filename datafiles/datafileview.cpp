@@ -75,7 +75,7 @@ void Velloran::loadInfFile(const QString &path)
 void Velloran::fillCharacteristicTable(const QStringList &lines)
 {
     const vlog::CharacteristicTable content = vlog::characteristicTable(lines);
-    QTableWidget *table = ui.tableWidget_3;
+    QTableWidget *table = ui->tableWidget_3;
     // Only this section shows, also when the file has another one before it.
     table->clearContents();
     table->setColumnCount(content.headings.size());
@@ -101,12 +101,12 @@ void Velloran::addInfBlockTree(const QString &section)
             addTreeChild(child, entry);
         top->addChild(child);
     }
-    ui.treeWidget_2->addTopLevelItem(top);
+    ui->treeWidget_2->addTopLevelItem(top);
 }
 
 void Velloran::OnHistory_btn()
 {
-    const QString logPath = ui.file_add->text();
+    const QString logPath = ui->file_add->text();
     // A bare name or an empty field: no log has been opened.
     if (vlog::logDirectory(logPath) == QLatin1String(".")) {
         const MessageTranslation translation(this);

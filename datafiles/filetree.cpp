@@ -71,23 +71,23 @@ void Velloran::addFileTree(const QString &kind, const QStringList &lines)
     };
 
     if (kind == fileTreeKind(FileTree::Mch)) {
-        addSection(ui.treeWidget, vlog::plainSection(lines));
+        addSection(ui->treeWidget, vlog::plainSection(lines));
     } else if (kind == fileTreeKind(FileTree::Con)) {
-        addSection(ui.treeWidget_3, vlog::plainSection(lines));
+        addSection(ui->treeWidget_3, vlog::plainSection(lines));
     } else if (kind == fileTreeKind(FileTree::Opr)) {
-        addSection(ui.treeWidget_4, vlog::oprDaySection(lines));
+        addSection(ui->treeWidget_4, vlog::oprDaySection(lines));
     } else if (kind == fileTreeKind(FileTree::Inf)) {
         const QString title = vlog::infTitle(vlog::lineAt(lines, 0));
         if (!vlog::isCharacteristicTitle(title)) {
             vlog::DataSection section = vlog::plainSection(lines);
             section.title = title;
-            addSection(ui.treeWidget_2, section);
+            addSection(ui->treeWidget_2, section);
             return;
         }
-        addSection(ui.treeWidget_2, {title, {tr("Check the next table.")}});
+        addSection(ui->treeWidget_2, {title, {tr("Check the next table.")}});
         fillCharacteristicTable(lines);
     } else {
-        QTreeWidget *const trees[] = {ui.treeWidget, ui.treeWidget_2, ui.treeWidget_3, ui.treeWidget_4};
+        QTreeWidget *const trees[] = {ui->treeWidget, ui->treeWidget_2, ui->treeWidget_3, ui->treeWidget_4};
         for (const FileTreeText &texts : kFileTrees) {
             if (kind == tr(texts.missing)) {
                 trees[static_cast<int>(texts.tree)]->addTopLevelItem(newItem(kind));

@@ -1,6 +1,7 @@
 // The arc welding signals and analog values of the selected record.
 
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "details/signalbytes.h"
 
 namespace {
@@ -32,7 +33,7 @@ void showText(QLabel *label, const QStringList &list, int entry)
 
 int Velloran::arcEntryOfRow(int row) const
 {
-    const QTableWidgetItem *item = ui.tableWidget->item(row, vlog::ColNo);
+    const QTableWidgetItem *item = ui->tableWidget->item(row, vlog::ColNo);
     if (!item)
         return -1;
     return arcEntryOfRecord.value(item, -1);
@@ -45,11 +46,11 @@ void Velloran::fillArcView(int row)
         return;
     const vlog::ArcLists &arc = arcLists;
     if (entry < arc.arcInputs.size())
-        showArcSignals(arc.arcInputs.at(entry), vlog::arcInputItems, ui.arcInputLow, ui.arcInputHigh);
-    showText(ui.AI0104, arc.analogInputs1, entry);
-    showText(ui.AI0508, arc.analogInputs2, entry);
+        showArcSignals(arc.arcInputs.at(entry), vlog::arcInputItems, ui->arcInputLow, ui->arcInputHigh);
+    showText(ui->AI0104, arc.analogInputs1, entry);
+    showText(ui->AI0508, arc.analogInputs2, entry);
     if (entry < arc.arcOutputs.size())
-        showArcSignals(arc.arcOutputs.at(entry), vlog::arcOutputItems, ui.arcOutputLow, ui.arcOutputHigh);
-    showText(ui.AO0104, arc.analogOutputs1, entry);
-    showText(ui.AO0508, arc.analogOutputs2, entry);
+        showArcSignals(arc.arcOutputs.at(entry), vlog::arcOutputItems, ui->arcOutputLow, ui->arcOutputHigh);
+    showText(ui->AO0104, arc.analogOutputs1, entry);
+    showText(ui->AO0508, arc.analogOutputs2, entry);
 }

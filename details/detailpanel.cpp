@@ -1,6 +1,7 @@
 // The Details group: a copy of the selected row's main fields.
 
 #include "app/velloran.h"
+#include "app/velloranform.h"
 
 void Velloran::fillDetailPanel(int row)
 {
@@ -11,10 +12,10 @@ void Velloran::fillDetailPanel(int row)
                                      ColStep, ColFunction, ColAxis1, ColAxis2, ColAxis3,
                                      ColAxis4, ColAxis5,  ColAxis6, ColAxis7, ColAxis8};
     for (int i = 0; i < 15; ++i) {
-        const QTableWidgetItem *item = ui.tableWidget->item(row, kColumns[i]);
+        const QTableWidgetItem *item = ui->tableWidget->item(row, kColumns[i]);
         if (!item)
             continue;
-        QWidget *value = ui.detailValues[i];
+        QWidget *value = ui->detailValues[i];
         if (auto *button = qobject_cast<QAbstractButton *>(value))
             button->setText(item->text());
         else if (auto *label = qobject_cast<QLabel *>(value))

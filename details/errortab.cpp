@@ -1,6 +1,7 @@
 // The Error tab and the Error Code button: what a code means and what to do.
 
 #include "app/velloran.h"
+#include "app/velloranform.h"
 
 #include <QMessageBox>
 
@@ -44,7 +45,7 @@ void Velloran::codeCauseRemedy(const vlog::CodeMeaning &meaning, QString &cause,
 
 void Velloran::fillErrorTab(int row)
 {
-    const QTableWidgetItem *codeItem = ui.tableWidget->item(row, vlog::ColCode);
+    const QTableWidgetItem *codeItem = ui->tableWidget->item(row, vlog::ColCode);
     if (!codeItem)
         return;
     const QString code = codeItem->text();
@@ -53,18 +54,18 @@ void Velloran::fillErrorTab(int row)
         return;
     QString cause, remedy;
     codeCauseRemedy(meaning, cause, remedy);
-    ui.ErrorCode->setText(code);
-    ui.Message->setText(cellText(ui.tableWidget, row, vlog::ColMessage));
-    ui.Cause->setText(cause);
-    ui.Remedy->setText(remedy);
+    ui->ErrorCode->setText(code);
+    ui->Message->setText(cellText(ui->tableWidget, row, vlog::ColMessage));
+    ui->Cause->setText(cause);
+    ui->Remedy->setText(remedy);
 }
 
 void Velloran::Onclick_Details_Error_Code()
 {
-    const QString code = ui.error_code->text();
+    const QString code = ui->error_code->text();
     // Without a second parameter in the axis text the second parameter is
     // "0", as the log parser has it.
-    const QString message = codeMessage(code, ui.axis_no->text());
+    const QString message = codeMessage(code, ui->axis_no->text());
     QString cause, remedy;
     codeCauseRemedy(vlog::codeMeaning(code), cause, remedy);
 

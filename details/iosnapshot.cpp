@@ -1,6 +1,7 @@
 // The system and general input/output indicators of the selected record.
 
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "details/signalbytes.h"
 
 namespace {
@@ -51,7 +52,7 @@ void styleAll(QLabel *const (&labels)[M], const QString &style)
 
 void Velloran::fillIoSnapshot(int row)
 {
-    QTableWidget *table = ui.tableWidget;
+    QTableWidget *table = ui->tableWidget;
     const bool inTable = row >= 0 && row < table->rowCount();
     for (int column = vlog::kFirstSignalColumn; column <= vlog::kLastSignalColumn; ++column) {
         // A row outside the table reads as empty texts; a cell of an existing
@@ -77,16 +78,16 @@ void Velloran::fillIoSnapshot(int row)
 
 void Velloran::updateSystemInput(int bits, int position)
 {
-    if (ui.kav->isChecked())
+    if (ui->kav->isChecked())
         return;
-    showSystemByte(vlog::systemInputBits, ui.systemInputLabels, bits, position);
+    showSystemByte(vlog::systemInputBits, ui->systemInputLabels, bits, position);
 }
 
 void Velloran::updateSystemOutput(int bits, int position)
 {
-    if (ui.kav->isChecked())
+    if (ui->kav->isChecked())
         return;
-    showSystemByte(vlog::systemOutputBits, ui.systemOutputLabels, bits, position);
+    showSystemByte(vlog::systemOutputBits, ui->systemOutputLabels, bits, position);
 }
 
 void Velloran::updateGeneralIo(int bits, int column, int position)
@@ -94,7 +95,7 @@ void Velloran::updateGeneralIo(int bits, int column, int position)
     const vlog::GeneralIo io = vlog::generalIoOf(column);
     if (io == vlog::GeneralIo::None)
         return;
-    QCheckBox *const *boxes = io == vlog::GeneralIo::Input ? ui.DI : ui.DO;
+    QCheckBox *const *boxes = io == vlog::GeneralIo::Input ? ui->DI : ui->DO;
     for (int bit = 0; bit < 8; ++bit) {
         const int n = vlog::generalIoNumber(column, position, bit);
         if (n < 1 || n > vlog::kGeneralIoCount)
@@ -113,13 +114,13 @@ void Velloran::updateGeneralIo(int bits, int column, int position)
 void Velloran::OnKav_System_IO()
 {
     const QString grey = QStringLiteral("color: grey");
-    styleAll(ui.systemInputLabels, grey);
-    styleAll(ui.systemOutputLabels, grey);
+    styleAll(ui->systemInputLabels, grey);
+    styleAll(ui->systemOutputLabels, grey);
 }
 
 void Velloran::OnLum_System_IO()
 {
     const QString black = QStringLiteral("color: black");
-    styleAll(ui.systemInputLabels, black);
-    styleAll(ui.systemOutputLabels, black);
+    styleAll(ui->systemInputLabels, black);
+    styleAll(ui->systemOutputLabels, black);
 }

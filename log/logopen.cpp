@@ -3,6 +3,7 @@
 
 #include "app/formtables.h"
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "search/finddialog.h"
 
 #include <QFile>
@@ -16,9 +17,9 @@
 void Velloran::Onfileopen()
 {
     clearAllViews();
-    const QString start = ui.file_add->text().isNull() ? QString() : ui.file_add->text();
+    const QString start = ui->file_add->text().isNull() ? QString() : ui->file_add->text();
     QString path;
-    if (ui.kav->isChecked()) {
+    if (ui->kav->isChecked()) {
         path = QFileDialog::getOpenFileName(
             this, tr("Open File Kav"), start,
             tr("Kav Robot Error log files (*.E01);;Kav Robot Stop log files(*.S01);;All files(*.*)"));
@@ -27,43 +28,43 @@ void Velloran::Onfileopen()
             this, tr("Open File Lum/Luma"), start,
             tr("Lum/Luma Robot Error log files (*.ERR);;Lum/Luma Robot Stop log files(*.STP);;All files(*.*)"));
     }
-    ui.file_add->setText(path);
+    ui->file_add->setText(path);
     if (!path.isEmpty())
         loadLog(path);
 }
 
 void Velloran::clearAllViews()
 {
-    ui.treeWidget->clear();
-    ui.treeWidget_2->clear();
-    ui.treeWidget_3->clear();
-    ui.treeWidget_4->clear();
+    ui->treeWidget->clear();
+    ui->treeWidget_2->clear();
+    ui->treeWidget_3->clear();
+    ui->treeWidget_4->clear();
 
-    ui.tableWidget->clearContents();
-    ui.tableWidget->setSortingEnabled(false);
+    ui->tableWidget->clearContents();
+    ui->tableWidget->setSortingEnabled(false);
     arcEntryOfRecord.clear();
     // The matches of the last search pointed into the cleared cells.
     findMatches.clear();
     findPosition = 0;
     findDialog->ui.listWidget->clear();
 
-    ui.tableWidget_2->clearContents();
-    ui.tableWidget_3->clearContents();
-    ui.textEdit->clear();
+    ui->tableWidget_2->clearContents();
+    ui->tableWidget_3->clearContents();
+    ui->textEdit->clear();
 
     setDetailValuesVisible(false);
 
-    ui.ErrorCode->setText(tr("Error Code"));
-    ui.Message->setText(tr("Message"));
-    ui.Cause->setText(tr("Cause"));
-    ui.Remedy->setText(tr("Remedy"));
+    ui->ErrorCode->setText(tr("Error Code"));
+    ui->Message->setText(tr("Message"));
+    ui->Cause->setText(tr("Cause"));
+    ui->Remedy->setText(tr("Remedy"));
     // The operation flag labels get their captions back and turn white.
     const QString white = QStringLiteral("background: white");
     for (const FormTables::GridLabel &flag : FormTables::flagLabels)
-        (ui.*flag.field)->setText(tr(flag.text));
-    ui.key->setStyleSheet(white);
+        ((*ui).*flag.field)->setText(tr(flag.text));
+    ui->key->setStyleSheet(white);
     for (const FormTables::GridLabel &flag : FormTables::flagLabels)
-        (ui.*flag.field)->setStyleSheet(white);
+        ((*ui).*flag.field)->setStyleSheet(white);
 
     // Under Lum/Luma every signal indicator shows a clear bit; the Kav family
     // keeps them as they are.

@@ -2,6 +2,7 @@
 
 #include "app/translation.h"
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "log/windowlookups.h"
 
 #include <QFileInfo>
@@ -14,7 +15,7 @@
 class TableSink : public vlog::LogSink
 {
 public:
-    explicit TableSink(Velloran &window) : m_window(window), m_table(window.ui.tableWidget) {}
+    explicit TableSink(Velloran &window) : m_window(window), m_table(window.ui->tableWidget) {}
 
     ~TableSink() override { m_table->verticalHeader()->setUpdatesEnabled(true); }
 
@@ -61,7 +62,7 @@ void Velloran::parseLog(const QStringList &chunks)
 
 void Velloran::parseLogChunks(const QVector<QStringRef> &chunks)
 {
-    const bool stop = vlog::isStopLogName(QFileInfo(ui.file_add->text()).fileName());
+    const bool stop = vlog::isStopLogName(QFileInfo(ui->file_add->text()).fileName());
     WindowLookups lookups(*this);
     TableSink sink(*this);
     vlog::parseLog(chunks, family(), stop, lookups, arcFlag, arcLists, sink);

@@ -1,14 +1,15 @@
 // The record table's behaviour: row selection, arrow keys and sorting.
 
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "search/finddialog.h"
 
 #include <QKeyEvent>
 
 void Velloran::OnRowSelect(int row, int)
 {
-    ui.tableWidget->installEventFilter(this);
-    ui.tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ui->tableWidget->installEventFilter(this);
+    ui->tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
     findDialog->raise();
     fillIoSnapshot(row);
     fillErrorTab(row);
@@ -19,13 +20,13 @@ void Velloran::OnRowSelect(int row, int)
 
 bool Velloran::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui.tableWidget && event->type() == QEvent::KeyPress) {
+    if (watched == ui->tableWidget && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             // The row the table is about to move to, computed before it moves
             // and without bounds: the fillers show nothing new beyond the ends.
-            int target = ui.tableWidget->currentRow() + (key == Qt::Key_Up ? -1 : 1);
-            if (key == Qt::Key_Down && ui.tableWidget->rowCount() == 0)
+            int target = ui->tableWidget->currentRow() + (key == Qt::Key_Up ? -1 : 1);
+            if (key == Qt::Key_Down && ui->tableWidget->rowCount() == 0)
                 target = 0;
             fillIoSnapshot(target);
             fillErrorTab(target);
@@ -55,7 +56,7 @@ void sortBy(QTableWidget *table, int column, Qt::SortOrder order)
 
 void Velloran::sectionClicked(int column)
 {
-    QTableWidget *t = ui.tableWidget;
+    QTableWidget *t = ui->tableWidget;
     const bool descending = sortToggle;
     sortToggle = !sortToggle;
     const Qt::SortOrder second = descending ? Qt::DescendingOrder : Qt::AscendingOrder;

@@ -1,6 +1,7 @@
 // Error statistics: how often each code occurs in the loaded log.
 
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "log/codesuffix.h"
 
 namespace {
@@ -48,7 +49,7 @@ void Velloran::countCodes(int records)
     QHash<QString, int> index;
     QList<int> counts;
     for (int r = 0; r < records; ++r) {
-        const QTableWidgetItem *item = ui.tableWidget->item(r, vlog::ColCode);
+        const QTableWidgetItem *item = ui->tableWidget->item(r, vlog::ColCode);
         const QString code = item ? item->text() : QString();
         const auto at = index.constFind(code);
         if (at == index.constEnd()) {
@@ -64,14 +65,14 @@ void Velloran::countCodes(int records)
 
 void Velloran::fillStatistics(const QList<int> &counts, const QStringList &codes)
 {
-    QTableWidget *stats = ui.tableWidget_2;
+    QTableWidget *stats = ui->tableWidget_2;
     stats->setRowCount(codes.size());
-    const QHash<QString, int> firstRows = firstRowsEndingWith(ui.tableWidget, codes);
+    const QHash<QString, int> firstRows = firstRowsEndingWith(ui->tableWidget, codes);
     for (int i = 0; i < codes.size(); ++i) {
         const QString &code = codes.at(i);
         if (vlog::codeMeaning(code).kind == vlog::CodeKind::Unknown)
             continue;
-        const QTableWidgetItem *axis = ui.tableWidget->item(firstRows.value(code, -1), vlog::ColAxisNo);
+        const QTableWidgetItem *axis = ui->tableWidget->item(firstRows.value(code, -1), vlog::ColAxisNo);
         const QString message = codeMessage(code, axis ? axis->text() : QString());
         stats->setItem(i, StatCount, new QTableWidgetItem(QStringLiteral("%1").arg(counts.value(i), 2, 10, QLatin1Char('0'))));
         stats->setItem(i, StatCode, new QTableWidgetItem(code));

@@ -69,7 +69,14 @@
 #include "search/finddialog.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #endif
@@ -722,12 +729,10 @@ public:
         auto w = std::make_unique<Velloran>();
         loadHelpAndStopTables(w.get());
         const QString dir = QCoreApplication::applicationDirPath();
-        w->autoImagePath = dir + QStringLiteral("/Auto.png");
-        w->manualImagePath = dir + QStringLiteral("/Manual.png");
-        w->remoteImagePath = dir + QStringLiteral("/Remote.png");
+        w->setModeImagePaths(dir);
         w->show();
         settle();
-        w->ui.comboBox->setCurrentIndex(m_language);
+        w->findChild<QComboBox *>(QStringLiteral("comboBox"))->setCurrentIndex(m_language);
         w->OnSelectLang(m_language);
         settle();
         return w;
@@ -739,7 +744,7 @@ public:
         m_boxes.names = boxNames;
         const QString path = m_samples.filePath(sample);
         w.clearAllViews();
-        w.ui.file_add->setText(path);
+        w.findChild<QLineEdit *>(QStringLiteral("file_add"))->setText(path);
         w.loadLog(path);
         settle();
         m_boxes.names.clear();
@@ -747,7 +752,7 @@ public:
 
     void select(Velloran &w, int row)
     {
-        w.ui.tableWidget->setCurrentCell(row, 0);
+        w.findChild<QTableWidget *>(QStringLiteral("tableWidget"))->setCurrentCell(row, 0);
         w.OnRowSelect(row, 0);
         settle();
     }
@@ -766,7 +771,7 @@ public:
 
     bool tab(Velloran &w, int index, const QString &name)
     {
-        w.ui.tabWidget->setCurrentIndex(index);
+        w.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(index);
         return save(&w, name);
     }
 
@@ -801,7 +806,7 @@ private:
             ok &= tab(*w, 2, QStringLiteral("loaded_general_io.png"));
             ok &= tab(*w, 4, QStringLiteral("loaded_statistics.png"));
             ok &= tab(*w, 5, QStringLiteral("loaded_error.png"));
-            ok &= save(w->ui.groupBox, QStringLiteral("details_group.png"));
+            ok &= save(w->findChild<QGroupBox *>(QStringLiteral("groupBox")), QStringLiteral("details_group.png"));
             m_boxes.names = QStringList{QStringLiteral("box_error_code.png")};
             w->Onclick_Details_Error_Code();
             settle();
@@ -818,13 +823,13 @@ private:
             auto w = window();
             open(*w, QStringLiteral("lum_multiaxis/ROBOT.ERR"), {QStringLiteral("notice_eight_axes.png")});
             select(*w, 0);
-            ok &= save(w->ui.tableWidget, QStringLiteral("table_multiaxis.png"));
+            ok &= save(w->findChild<QTableWidget *>(QStringLiteral("tableWidget")), QStringLiteral("table_multiaxis.png"));
         }
         {
             // Kav robot with the Kav family chosen; then a Lum/Luma log with
             // the Kav family still chosen.
             auto w = window();
-            w->ui.kav->click();
+            w->findChild<QRadioButton *>(QStringLiteral("kav"))->click();
             open(*w, QStringLiteral("kav/ROBOT.E01"));
             select(*w, 0);
             ok &= tab(*w, 0, QStringLiteral("loaded_kav.png"));
@@ -836,8 +841,8 @@ private:
             // section opened.
             auto w = window();
             open(*w, QStringLiteral("lum_spot/ROBOT.ERR"));
-            for (QTreeWidget *tree : {w->ui.treeWidget, w->ui.treeWidget_2, w->ui.treeWidget_3})
-                tree->expandAll();
+            for (const char *name : {"treeWidget", "treeWidget_2", "treeWidget_3"})
+                w->findChild<QTreeWidget *>(QLatin1String(name))->expandAll();
             ok &= tab(*w, 6, QStringLiteral("loaded_mch.png"));
             ok &= tab(*w, 7, QStringLiteral("loaded_inf.png"));
             ok &= tab(*w, 8, QStringLiteral("loaded_con.png"));
@@ -848,12 +853,16 @@ private:
             open(*w, QStringLiteral("lum_spot/ROBOT.ERR"));
             w->OnFind_Dialog();
             settle();
-            FindDialog *find = w->findDialog.get();
+            FindDialog *find = nullptr;
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<FindDialog *>(top))
+                    find = dialog;
             if (find && find->isVisible()) {
-                find->ui.lineEdit->setText(QStringLiteral("E-0015"));
+                find->findChild<QLineEdit *>(QStringLiteral("lineEdit"))->setText(QStringLiteral("E-0015"));
                 w->OnAll_Button();
                 settle();
-                if (find->ui.listWidget->isVisible() && find->ui.listWidget->count() > 0)
+                const auto *list = find->findChild<QListWidget *>(QStringLiteral("listWidget"));
+                if (list->isVisible() && list->count() > 0)
                     ok &= save(find, QStringLiteral("find_dialog.png"));
                 else
                     std::printf("find: no matches listed, find_dialog.png not drawn\n");
