@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-dejavu-core fonts-noto-cjk
 )
 
