@@ -108,8 +108,3 @@ void Velloran::OnFind_Button() {}
 void Velloran::OnAll_Button() {}
 void Velloran::Onclose() {}
 void Velloran::OnSearch_All_List_Select() {}
-void Velloran::OPRDateTimeSelect(QTreeWidgetItem *, int) {}
-void Velloran::highlightCurrentLine() {}
-void Velloran::Flag_KeyStatus() {}
-void Velloran::OPRDateTime_TextEdit() {}
-void Velloran::OnOPRSave() {}

@@ -5,6 +5,7 @@
 
 #include "details/helpdatabase.h"
 #include "log/logparser.h"
+#include "ophistory/oprformat.h"
 
 #include <QHash>
 #include <QList>
@@ -43,6 +44,11 @@ public:
     void loadLog(const QString &path);
     bool isKavLogName(const QString &path);
     bool isLumLogName(const QString &path);
+
+    // ophistory/opview.cpp: the operation history beside the log;
+    // ophistory/oprsave.cpp: the checks before it is saved.
+    void loadOprFile(const QString &path);
+    bool validateOprText();
 
     // log/logtable.cpp: parsing a log into the record table.
     void parseLog(const QStringList &chunks);
@@ -133,6 +139,12 @@ private:
     void showNotice(vlog::Notice notice);
     // details/arcview.cpp: which arc entry the record of a row carries.
     int arcEntryOfRow(int row) const;
+    // ophistory/opview.cpp: the flags of a flag line, the key and menu path
+    // of a key line, the mode picture, and selecting a text.
+    void showFlags(int line);
+    void showKeyStatus(int line);
+    void showModePicture(vopr::ModePicture mode);
+    void selectFirstOccurrence(const QString &text);
     friend class TableSink;
 
     std::unique_ptr<VelloranClass> ui;

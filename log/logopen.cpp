@@ -84,6 +84,7 @@ void Velloran::loadLog(const QString &path)
     loadInfFile(path);
     loadMchFile(path);
     loadConFile(path);
+    loadOprFile(path);
 
     if (!isKavLogName(path) && !isLumLogName(path))
         return;

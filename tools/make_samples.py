@@ -900,6 +900,7 @@ def generate() -> dict:
     out["CODES.txt"] = codes_text(summary)
     out["README.md"] = readme_text(summary)
     __import__("samples_datafiles").add_files(out, CELLS)
+    __import__("samples_ophistory").add_histories(out)  # ROBOT.OPR, ROBOT.TR0 and their section
     return out
 
 
