@@ -71,12 +71,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTreeWidget>
 #endif
@@ -846,6 +848,19 @@ private:
             ok &= tab(*w, 6, QStringLiteral("loaded_mch.png"));
             ok &= tab(*w, 7, QStringLiteral("loaded_inf.png"));
             ok &= tab(*w, 8, QStringLiteral("loaded_con.png"));
+        }
+        {
+            // The operation history beside the spot-welding log, the cursor
+            // on the first menu selection that reaches the fourth level.
+            auto w = window();
+            open(*w, QStringLiteral("lum_spot/ROBOT.ERR"));
+            w->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(9);
+            settle();
+            auto *text = w->findChild<QTextEdit *>(QStringLiteral("textEdit"));
+            const auto *deepest = w->findChild<QLabel *>(QStringLiteral("Menu4"));
+            for (int line = 0; line < text->document()->blockCount() && deepest->text().isEmpty(); ++line)
+                text->setTextCursor(QTextCursor(text->document()->findBlockByNumber(line)));
+            ok &= save(w.get(), QStringLiteral("loaded_opr.png"));
         }
         {
             // Find: all cells that contain E-0015.
