@@ -13,7 +13,6 @@
 bool Velloran::validateOprText()
 {
     MessageTranslation translation(this);
-    translation.prepare();
     const vopr::TextCheck check = vopr::checkHistoryText(ui.textEdit->toPlainText());
     if (check.message) {
         QMessageBox::warning(this, QStringLiteral("Velloran"), tr(check.message));
@@ -27,7 +26,6 @@ void Velloran::OnOPRSave()
     if (!validateOprText())
         return;
     MessageTranslation translation(this);
-    translation.prepare();
     const QString name = QFileDialog::getSaveFileName(this, tr("Save OPR File"),
                                                       vopr::suggestedSaveName(ui.file_add->text()),
                                                       tr("OPR files(*.OPR);;All files(*.*)"));
@@ -40,7 +38,7 @@ void Velloran::OnOPRSave()
     loadOprFile(ui.file_add->text());
 
     QTranslator korean;
-    if (language() == vlog::Korean && korean.load(catalogueFileName(vlog::Korean)))
+    if (language() == vlog::Korean && korean.load(vlog::catalogueFileName(vlog::Korean)))
         QCoreApplication::installTranslator(&korean);
     ui.Menu->setText(tr("Menu"));
     const QString white = QStringLiteral("background: white");

@@ -34,7 +34,6 @@ void Velloran::loadOprFile(const QString &path)
             addFileTree(QStringLiteral("OPR"), entries.at(i).split(QLatin1Char('\n')));
     } else {
         MessageTranslation translation(this);
-        translation.prepare();
         addFileTree(tr("OPR File does not exist."), QStringList());
     }
     showModePicture(vopr::ModePicture::Manual);
@@ -65,7 +64,7 @@ void Velloran::Flag_KeyStatus()
     // The labels' texts come out in the chosen language; the window itself
     // is not re-translated.
     QTranslator translator;
-    const QString catalogue = catalogueFileName(language());
+    const QString catalogue = vlog::catalogueFileName(language());
     if (!catalogue.isEmpty() && translator.load(catalogue))
         QCoreApplication::installTranslator(&translator);
 
