@@ -4,6 +4,7 @@
 #include "app/formtables.h"
 #include "app/translation.h"
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "log/logfile.h"
 #include "ophistory/oprformat.h"
 
@@ -11,7 +12,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTranslator>
@@ -19,14 +22,14 @@
 
 void Velloran::loadOprFile(const QString &path)
 {
-    const bool kav = ui.kav->isChecked();
+    const bool kav = ui->kav->isChecked();
     QFile file(QFileInfo(path).path() + QLatin1Char('/') + vopr::historyFileName(kav));
     if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         const QString text = vlog::readLogText(file);
         // Wrapping a line of millions of characters takes the text view
         // minutes; a history with such a line is shown without wrapping.
-        ui.textEdit->setLineWrapMode(vopr::longestLine(text) > 100000 ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
-        ui.textEdit->setPlainText(text);
+        ui->textEdit->setLineWrapMode(vopr::longestLine(text) > 100000 ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+        ui->textEdit->setPlainText(text);
         const QStringList entries = text.split(vopr::entryMarker(kav));
         if (!kav)
             oprLines = text.split(QLatin1Char('\n'));
@@ -37,7 +40,7 @@ void Velloran::loadOprFile(const QString &path)
         addFileTree(tr("OPR File does not exist."), QStringList());
     }
     showModePicture(vopr::ModePicture::Manual);
-    ui.ModeS->setFixedSize(83, 75);
+    ui->ModeS->setFixedSize(83, 75);
 }
 
 void Velloran::showModePicture(vopr::ModePicture mode)
@@ -56,7 +59,7 @@ void Velloran::showModePicture(vopr::ModePicture mode)
     case vopr::ModePicture::Unchanged:
         return;
     }
-    ui.ModeS->setPixmap(QPixmap(*path));
+    ui->ModeS->setPixmap(QPixmap(*path));
 }
 
 void Velloran::Flag_KeyStatus()
@@ -68,8 +71,8 @@ void Velloran::Flag_KeyStatus()
     if (!catalogue.isEmpty() && translator.load(catalogue))
         QCoreApplication::installTranslator(&translator);
 
-    const int line = ui.textEdit->textCursor().blockNumber();
-    if (oprLines.isEmpty() || ui.kav->isChecked())
+    const int line = ui->textEdit->textCursor().blockNumber();
+    if (oprLines.isEmpty() || ui->kav->isChecked())
         return;
     if (oprLines.value(line).contains(QLatin1String("Flag"), Qt::CaseInsensitive)) {
         showFlags(line);
@@ -92,26 +95,26 @@ void Velloran::showFlags(int line)
     remoteOn = flags.remoteOn;
     autoModeOn = flags.autoModeOn;
     if (!flags.runToText.isEmpty())
-        ui.runto->setText(flags.runToText);
+        ui->runto->setText(flags.runToText);
     for (int i = 0; i < vopr::flagCount; ++i) {
         if (!flags.styles[i].isEmpty())
-            (ui.*FormTables::flagLabels[i].field)->setStyleSheet(flags.styles[i]);
+            ((*ui).*FormTables::flagLabels[i].field)->setStyleSheet(flags.styles[i]);
     }
     showModePicture(flags.mode);
 }
 
 void Velloran::showKeyStatus(int line)
 {
-    QLabel *const menus[] = {ui.Menu, ui.Menu1, ui.Menu2, ui.Menu3, ui.Menu4};
+    QLabel *const menus[] = {ui->Menu, ui->Menu1, ui->Menu2, ui->Menu3, ui->Menu4};
     vopr::KeyLabels labels;
-    labels.key = ui.key->text();
-    labels.keyStyle = ui.key->styleSheet();
+    labels.key = ui->key->text();
+    labels.keyStyle = ui->key->styleSheet();
     for (int level = 0; level < 5; ++level)
         labels.menu[level] = menus[level]->text();
     vopr::decodeKeyLine(oprLines, line, labels);
-    ui.key->setText(labels.key);
-    if (labels.keyStyle != ui.key->styleSheet())
-        ui.key->setStyleSheet(labels.keyStyle);
+    ui->key->setText(labels.key);
+    if (labels.keyStyle != ui->key->styleSheet())
+        ui->key->setStyleSheet(labels.keyStyle);
     for (int level = 0; level < 5; ++level)
         menus[level]->setText(labels.menu[level]);
     showModePicture(labels.mode);
@@ -126,33 +129,33 @@ void Velloran::OPRDateTimeSelect(QTreeWidgetItem *item, int column)
 void Velloran::selectFirstOccurrence(const QString &text)
 {
     // A null cursor makes the search start at the beginning of the text.
-    ui.textEdit->setTextCursor(QTextCursor());
-    ui.textEdit->find(text);
+    ui->textEdit->setTextCursor(QTextCursor());
+    ui->textEdit->find(text);
 }
 
 void Velloran::highlightCurrentLine()
 {
     QList<QTextEdit::ExtraSelection> selections;
-    if (!ui.textEdit->isReadOnly()) {
+    if (!ui->textEdit->isReadOnly()) {
         QTextEdit::ExtraSelection current;
         current.format.setBackground(QColor(Qt::yellow).lighter(160));
         current.format.setProperty(QTextFormat::FullWidthSelection, true);
-        current.cursor = ui.textEdit->textCursor();
+        current.cursor = ui->textEdit->textCursor();
         current.cursor.clearSelection();
         selections.append(current);
     }
-    ui.textEdit->setExtraSelections(selections);
+    ui->textEdit->setExtraSelections(selections);
 }
 
 void Velloran::OPRDateTime_TextEdit()
 {
-    const int line = ui.textEdit->textCursor().blockNumber();
+    const int line = ui->textEdit->textCursor().blockNumber();
     if (oprLines.isEmpty())
         return;
     const vopr::TreeKey key = vopr::treeKeyOfLine(oprLines.value(line));
     if (key.kind == vopr::TreeKey::None)
         return;
-    QTreeWidget *tree = ui.treeWidget_4;
+    QTreeWidget *tree = ui->treeWidget_4;
     tree->clearSelection();
     if (!key.searchable)
         return;

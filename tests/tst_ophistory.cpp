@@ -7,9 +7,15 @@
 #include "support/dragdrop.h"
 #include "support/modalwatcher.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <csignal>
@@ -78,11 +84,10 @@ void TestOpHistory::init()
     m_watcher.reset();
     m_window.reset(new Velloran());
     // Mode pictures told apart by their widths: manual 1, auto 2, remote 3.
-    QString *const paths[] = {&m_window->manualImagePath, &m_window->autoImagePath, &m_window->remoteImagePath};
-    for (int i = 0; i < 3; ++i) {
-        *paths[i] = m_dir.filePath(QStringLiteral("mode%1.png").arg(i + 1));
-        QImage(i + 1, 1, QImage::Format_RGB32).save(*paths[i]);
-    }
+    const char *const names[] = {"Manual.png", "Auto.png", "Remote.png"};
+    for (int i = 0; i < 3; ++i)
+        QImage(i + 1, 1, QImage::Format_RGB32).save(m_dir.filePath(QLatin1String(names[i])));
+    m_window->setModeImagePaths(m_dir.path());
     w<QComboBox>("comboBox")->setCurrentIndex(1); // English: no message turns the window Korean
     m_window->show();
     QApplication::setActiveWindow(m_window.get());
