@@ -2,8 +2,7 @@
 // system characteristic data table, and the HISTORY.TXT button.
 #include "app/velloran.h"
 #include "datafiles/datafileformat.h"
-#include "support/dragdrop.h"
-#include "support/modalwatcher.h"
+#include "support/fixture.h"
 
 #include <QDesktopServices>
 #include <QTemporaryDir>

@@ -4,8 +4,7 @@
 
 #include "app/velloran.h"
 #include "ophistory/oprformat.h"
-#include "support/dragdrop.h"
-#include "support/modalwatcher.h"
+#include "support/fixture.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 # UndefinedBehaviorSanitizer (build-asan/), so that a read past the end of a
 # record fails. Between them each fuzz target runs for a minute
 # (VELLORAN_FUZZ_SECONDS), where a finding fails the check. Ends with CTest's
-# summary of the plain build.
+# summary of the plain build and the ratio of test lines to the other C++ lines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,3 +24,10 @@ echo "== release build (build) =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORAN_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The size of the test suite against the rest of the C++ (kept between 25% and 33%).
+count_lines() { git ls-files -z "$@" | xargs -0 cat | grep -cv '^[[:space:]]*$' || true; }
+all=$(count_lines '*.cpp' '*.h' '*.hpp' '*.cc')
+tests=$(count_lines 'tests/*.cpp' 'tests/*.h' 'tests/*.hpp' 'tests/*.cc')
+other=$((all - tests))
+awk -v t="$tests" -v o="$other" 'BEGIN { printf "test lines: %d, other C++ lines: %d, ratio %.1f%%\n", t, o, 100 * t / o }'
