@@ -17,21 +17,21 @@ export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 
 # id | file | what the fault is | perl substitution (run with -0pi)
 faults=(
-  "F01|log/statistics.cpp|statistics read the parameters from the wrong column|s/item\(firstRows\.value\(code, -1\), 3\)/item(firstRows.value(code, -1), 2)/"
+  "F01|log/statistics.cpp|statistics read the parameters from the wrong column|s/firstRows\.value\(code, -1\), vlog::ColAxisNo\)/firstRows.value(code, -1), vlog::ColMessage)/"
   "F02|log/recordtable.cpp|arrow keys: Up and Down swapped|s/key == Qt::Key_Up \? -1 : 1/key == Qt::Key_Up ? 1 : -1/"
   "F03|log/logtable.cpp|rows of the previous log not dropped (heights survive)|s/\n *m_table->setRowCount\(0\);//"
-  "F04|app/translation.cpp|notices translated for English instead of Chinese|s/m_language != vlog::Chinese/m_language != vlog::English/"
+  "F04|app/translation.cpp|notices translated for English instead of Chinese|s/m_language == vlog::Chinese/m_language == vlog::English/"
   "F05|log/logparser.h|header without position item defaults to position line 0|s/int positionStart = -1;/int positionStart = 0;/"
-  "F06|log/logparser.cpp|time taken from the third blank-separated field|s/row\.set\(5, cell\(5, parts\.at\(1\)\)\)/row.set(5, cell(5, parts.at(2)))/"
+  "F06|log/logparser.cpp|time taken from the third blank-separated field|s/row\.set\(ColTime, cell\(ColTime, parts\.at\(1\)\)\)/row.set(ColTime, cell(ColTime, parts.at(2)))/"
   "F07|details/iosnapshot.cpp|unchecked general I/O box gets a wrong style sheet|s/kUnchecked = QStringLiteral\(\"color : grey\"\)/kUnchecked = QStringLiteral(\"color: grey\")/"
-  "F08|log/logparser.cpp|arc notice comes after the eight-axes notice|s/bool arcNoticeShown = false;/bool arcNoticeShown = false; bool pendingArc = false;/; s/sink\.notice\(Notice::Arc\);/pendingArc = true;/; s/(\n *)row\.set\(0, simplified/\$1if (pendingArc) { pendingArc = false; sink.notice(Notice::Arc); }\$1row.set(0, simplified/"
-  "F09|log/statistics.cpp|statistics sorted ascending|s/sortItems\(0, Qt::DescendingOrder\)/sortItems(0, Qt::AscendingOrder)/"
+  "F08|log/logparser.cpp|arc notice comes after the eight-axes notice|s/bool arcNoticeShown = false;/bool arcNoticeShown = false; bool pendingArc = false;/; s/sink\.notice\(Notice::Arc\);/pendingArc = true;/; s/(\n *)row\.set\(ColNo, simplified/\$1if (pendingArc) { pendingArc = false; sink.notice(Notice::Arc); }\$1row.set(ColNo, simplified/"
+  "F09|log/statistics.cpp|statistics sorted ascending|s/sortItems\(StatCount, Qt::DescendingOrder\)/sortItems(StatCount, Qt::AscendingOrder)/"
   "F10|details/signalbytes.cpp|MC1 and MC2 system inputs swapped|s/\{\"mc2\", 2, 1\}/{\"mc2\", 2, 3}/; s/\{\"mc1\", 2, 3\}/{\"mc1\", 2, 1}/"
-  "F11|details/errortab.cpp|Error Code box uses the second parameter under Kav too|s/family\(\) == vlog::Family::Lum && parameters\.size\(\) >= 2/parameters.size() >= 2/"
+  "F11|details/messagecodes.cpp|Error Code box uses the second parameter under Kav too|s/family == Family::Lum && parameters\.size\(\) >= 2/parameters.size() >= 2/"
   "F12|log/logopen.cpp|indicators cleared under Kav instead of Lum/Luma|s/if \(family\(\) == vlog::Family::Lum\) \{/if (family() == vlog::Family::Kav) {/"
   "F13|search/finddialog.cpp|closing the find dialog leaves its result list shown|s/\n *ui\.listWidget->hide\(\);\n *QDialog::closeEvent/\n    QDialog::closeEvent/"
   "F14|app/formtables.cpp|record table header DI4 reads DI3|s/\"VelloranClass\", \"DI4\"\), 160/\"VelloranClass\", \"DI3\"), 160/"
-  "F15|log/logparser.cpp|message template: second parameter replaced by the first|s/tmpl\.replace\(at, 2, p2\)/tmpl.replace(at, 2, p1)/"
+  "F15|details/messagecodes.cpp|message template: second parameter replaced by the first|s/tmpl\.replace\(at, 2, p2\)/tmpl.replace(at, 2, p1)/"
   "F16|details/helpdatabase.cpp|special code 1494 gets nine remedy items instead of ten|s/\{1494, 9, 10\}/{1494, 9, 9}/"
 )
 
