@@ -3,6 +3,7 @@
 #include "app/velloranform.h"
 
 #include "search/finddialog.h"
+#include "search/tablesearch.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -78,9 +79,7 @@ void Velloran::setDetailValuesVisible(bool visible)
 
 void Velloran::closeEvent(QCloseEvent *event)
 {
-    findDialog->close();
-    findDialog->ui.lineEdit->clear();
-    findDialog->ui.listWidget->hide();
+    findDialog->closeAndReset();
     event->accept();
 }
 
@@ -102,9 +101,3 @@ void Velloran::dropEvent(QDropEvent *event)
 }
 
 // Slots whose views are not built yet: they are connected and do nothing.
-void Velloran::OnClick_Details_Program() {}
-void Velloran::OnFind_Dialog() {}
-void Velloran::OnFind_Button() {}
-void Velloran::OnAll_Button() {}
-void Velloran::Onclose() {}
-void Velloran::OnSearch_All_List_Select() {}

@@ -16,8 +16,10 @@
 #include <memory>
 
 class FindDialog;
+class MessageTranslation;
 class QTableWidgetItem;
 class QTreeWidgetItem;
+class TableSearch;
 class VelloranClass;
 
 class Velloran : public QWidget
@@ -32,6 +34,10 @@ public:
     // Paths of the three mode pictures in `directory` (the program's folder),
     // set by main().
     void setModeImagePaths(const QString &directory);
+
+    // Find next and find all with a text that is not empty.
+    void findNext(const QString &text);
+    void findAll(const QString &text);
 
     // The family the radio buttons select and the language the combo box shows.
     vlog::Family family() const;
@@ -145,6 +151,11 @@ private:
     void showKeyStatus(int line);
     void showModePicture(vopr::ModePicture mode);
     void selectFirstOccurrence(const QString &text);
+    // The matches of a find text, kept while the record table is unchanged.
+    QList<QTableWidgetItem *> matchesOf(const QString &text);
+    void selectMatch(QTableWidgetItem *item);
+    void showNotFound(MessageTranslation &translation, const QString &text);
+    std::unique_ptr<TableSearch> tableSearch;
     friend class TableSink;
 
     std::unique_ptr<VelloranClass> ui;
