@@ -153,6 +153,7 @@ private:
     void selectFirstOccurrence(const QString &text);
     // The matches of a find text, kept while the record table is unchanged.
     QList<QTableWidgetItem *> matchesOf(const QString &text);
+    TableSearch &tableSearcher();
     void selectMatch(QTableWidgetItem *item);
     void showNotFound(MessageTranslation &translation, const QString &text);
     std::unique_ptr<TableSearch> tableSearch;

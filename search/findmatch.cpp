@@ -20,11 +20,26 @@ unsigned foldedAscii(QChar c)
 
 void ColumnChars::add(const QString &text)
 {
+    // Plain ASCII is noted as it stands and its capitals are folded at the
+    // end, all at once; other characters are folded one by one.
+    std::uint64_t low = 0, high = 0;
     for (const QChar c : text) {
-        const unsigned f = foldedAscii(c);
-        if (f < 128)
-            m_ascii[f / 64] |= std::uint64_t(1) << (f % 64);
+        const unsigned u = c.unicode();
+        if (u < 64) {
+            low |= std::uint64_t(1) << u;
+        } else if (u < 128) {
+            high |= std::uint64_t(1) << (u - 64);
+        } else {
+            const unsigned f = foldedAscii(c);
+            if (f < 128)
+                (f < 64 ? low : high) |= std::uint64_t(1) << (f % 64);
+        }
     }
+    // 'A'..'Z' are bits 1..26 of the high word, 'a'..'z' bits 33..58.
+    constexpr std::uint64_t capitals = ((std::uint64_t(1) << 26) - 1) << 1;
+    high |= (high & capitals) << 32;
+    m_ascii[0] |= low;
+    m_ascii[1] |= high;
 }
 
 bool ColumnChars::mayContain(const ColumnChars &needle) const

@@ -66,11 +66,16 @@ void Velloran::OnSearch_All_List_Select()
     selectMatch(findMatches.at(row));
 }
 
-QList<QTableWidgetItem *> Velloran::matchesOf(const QString &text)
+TableSearch &Velloran::tableSearcher()
 {
     if (!tableSearch)
         tableSearch.reset(new TableSearch(ui.tableWidget));
-    return tableSearch->find(text);
+    return *tableSearch;
+}
+
+QList<QTableWidgetItem *> Velloran::matchesOf(const QString &text)
+{
+    return tableSearcher().find(text);
 }
 
 void Velloran::selectMatch(QTableWidgetItem *item)

@@ -51,14 +51,53 @@ QList<QTableWidgetItem *> TableSearch::find(const QString &text)
     return items;
 }
 
+void TableSearch::beginFill()
+{
+    contentsChanged();
+    const int columns = m_table->columnCount();
+    m_chars = QVector<vfind::ColumnChars>(columns);
+    m_known = QVector<bool>(columns, false);
+    m_filling = true;
+}
+
+void TableSearch::addCell(int column, const QString &text)
+{
+    if (m_filling && column >= 0 && column < m_chars.size())
+        m_chars[column].add(text);
+}
+
+void TableSearch::endFill()
+{
+    if (!m_filling)
+        return;
+    m_filling = false;
+    m_known.fill(true);
+    watchCells(true);
+}
+
 void TableSearch::orderChanged()
 {
     m_haveLast = false;
     m_lastItems.clear();
 }
 
+void TableSearch::cellsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
+{
+    orderChanged();
+    // A column's characters may only grow: a character noted for a text that
+    // is gone merely lets the column be read.
+    for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
+        if (column < 0 || column >= m_known.size() || !m_known.at(column))
+            continue;
+        for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+            if (const QTableWidgetItem *item = m_table->item(row, column))
+                m_chars[column].add(item->text());
+    }
+}
+
 void TableSearch::contentsChanged()
 {
+    m_filling = false;
     orderChanged();
     m_known.fill(false);
     watchCells(false);
@@ -67,7 +106,7 @@ void TableSearch::contentsChanged()
 void TableSearch::watchCells(bool on)
 {
     if (on && !m_cellWatch)
-        m_cellWatch = connect(m_table->model(), &QAbstractItemModel::dataChanged, this, &TableSearch::contentsChanged);
+        m_cellWatch = connect(m_table->model(), &QAbstractItemModel::dataChanged, this, &TableSearch::cellsChanged);
     else if (!on && m_cellWatch) {
         disconnect(m_cellWatch);
         m_cellWatch = QMetaObject::Connection();
