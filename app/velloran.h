@@ -16,7 +16,6 @@
 #include <memory>
 
 class FindDialog;
-class MessageTranslation;
 class QTableWidgetItem;
 class QTreeWidgetItem;
 class TableSearch;
@@ -155,7 +154,8 @@ private:
     QList<QTableWidgetItem *> matchesOf(const QString &text);
     TableSearch &tableSearcher();
     void selectMatch(QTableWidgetItem *item);
-    void showNotFound(MessageTranslation &translation, const QString &text);
+    // The information box of a search text that no cell contains.
+    void showNotFound(const QString &text);
     std::unique_ptr<TableSearch> tableSearch;
     friend class TableSink;
 

@@ -210,13 +210,13 @@ double measureFind(Velloran &window, const QString &mode, int records)
             window.findAll(QStringLiteral("W-0100"));
         timer.start();
         window.findAll(code);
-        const double ms = timer.nsecsElapsed() / 1e6;
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         return window.findMatches.size() == records / 100 ? ms : -1;
     }
     if (mode == QLatin1String("findnext")) {
         timer.start();
         window.findNext(code);
-        return timer.nsecsElapsed() / 1e6;
+        return static_cast<double>(timer.nsecsElapsed()) / 1e6;
     }
     if (mode == QLatin1String("findnextagain")) {
         window.findNext(code);
@@ -224,12 +224,12 @@ double measureFind(Velloran &window, const QString &mode, int records)
         timer.start();
         for (int i = 0; i < rounds; ++i)
             window.findNext(code);
-        return timer.nsecsElapsed() / 1e6 / rounds;
+        return static_cast<double>(timer.nsecsElapsed()) / 1e6 / rounds;
     }
     if (mode == QLatin1String("finditems")) {
         timer.start();
         const int found = table->findItems(code, Qt::MatchContains).size();
-        const double ms = timer.nsecsElapsed() / 1e6;
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         return found == records / 100 ? ms : -1;
     }
     return -1;

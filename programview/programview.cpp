@@ -1,7 +1,6 @@
 #include "programview/programview.h"
 
-#include "app/translation.h"
-#include "details/helpdatabase.h"
+#include "details/language.h"
 #include "programview/joblookup.h"
 
 #include <QCoreApplication>
@@ -67,7 +66,7 @@ void ProgramView::loadJob(const QString &logPath, const QString &namePart, int s
     }
     QTranslator translator;
     if (language == 0) {
-        translator.load(catalogueFileName(vlog::Korean));
+        translator.load(vlog::catalogueFileName(vlog::Korean));
         QCoreApplication::installTranslator(&translator);
         ui.retranslateUi(this);
     }

@@ -2,6 +2,7 @@
 // "All", choosing a listed match and "Close".
 
 #include "app/translation.h"
+#include "details/language.h"
 #include "app/velloran.h"
 #include "search/finddialog.h"
 #include "search/tablesearch.h"
@@ -18,7 +19,7 @@ void Velloran::OnFind_Dialog()
 {
     QTranslator translator;
     if (language() == vlog::Korean) {
-        translator.load(catalogueFileName(vlog::Korean));
+        translator.load(vlog::catalogueFileName(vlog::Korean));
         QCoreApplication::installTranslator(&translator);
         findDialog->ui.retranslateUi(findDialog.get());
     }
@@ -84,20 +85,19 @@ void Velloran::selectMatch(QTableWidgetItem *item)
     ui.tableWidget->setCurrentItem(item);
 }
 
-void Velloran::showNotFound(MessageTranslation &translation, const QString &text)
+void Velloran::showNotFound(const QString &text)
 {
-    translation.prepare();
+    MessageTranslation translation(this);
     QMessageBox::information(this, tr("Velloran"), tr("\"%1\" is Not Found.").arg(text));
 }
 
 void Velloran::findNext(const QString &text)
 {
-    MessageTranslation translation(this);
     findMatches = matchesOf(text);
     if (text != lastFindText)
         findPosition = 0;
     if (findMatches.isEmpty()) {
-        showNotFound(translation, text);
+        showNotFound(text);
         findDialog->raise();
         findDialog->activateWindow();
         return;
@@ -115,10 +115,9 @@ void Velloran::findNext(const QString &text)
 
 void Velloran::findAll(const QString &text)
 {
-    MessageTranslation translation(this);
     findMatches = matchesOf(text);
     if (findMatches.isEmpty()) {
-        showNotFound(translation, text);
+        showNotFound(text);
         return;
     }
     QStringList texts;
