@@ -34,7 +34,7 @@ public:
     // set by main().
     void setModeImagePaths(const QString &directory);
 
-    // Find next and find all with a text that is not empty.
+    // Find next and find all with a text that is not empty (search/findslots.cpp).
     void findNext(const QString &text);
     void findAll(const QString &text);
 
@@ -150,7 +150,8 @@ private:
     void showKeyStatus(int line);
     void showModePicture(vopr::ModePicture mode);
     void selectFirstOccurrence(const QString &text);
-    // The matches of a find text, kept while the record table is unchanged.
+    // The matches of a find text, kept while the record table is unchanged
+    // (search/findslots.cpp, search/tablesearch.*).
     QList<QTableWidgetItem *> matchesOf(const QString &text);
     TableSearch &tableSearcher();
     void selectMatch(QTableWidgetItem *item);
