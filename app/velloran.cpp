@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
+#include <QListWidget>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>

@@ -4,6 +4,7 @@
 #include "app/translation.h"
 #include "details/language.h"
 #include "app/velloran.h"
+#include "app/velloranform.h"
 #include "search/finddialog.h"
 #include "search/tablesearch.h"
 
@@ -24,7 +25,7 @@ void Velloran::OnFind_Dialog()
         findDialog->ui.retranslateUi(findDialog.get());
     }
     // Only with a log loaded.
-    if (!ui.tableWidget->item(0, 1))
+    if (!ui->tableWidget->item(0, 1))
         return;
     findDialog->ui.gridLayout_3->setSizeConstraint(QLayout::SetFixedSize);
     if (!findDialog->isActiveWindow())
@@ -54,7 +55,7 @@ void Velloran::OnAll_Button()
 void Velloran::Onclose()
 {
     findDialog->closeAndReset();
-    ui.tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ui->tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
 }
 
 void Velloran::OnSearch_All_List_Select()
@@ -70,7 +71,7 @@ void Velloran::OnSearch_All_List_Select()
 TableSearch &Velloran::tableSearcher()
 {
     if (!tableSearch)
-        tableSearch.reset(new TableSearch(ui.tableWidget));
+        tableSearch.reset(new TableSearch(ui->tableWidget));
     return *tableSearch;
 }
 
@@ -81,8 +82,8 @@ QList<QTableWidgetItem *> Velloran::matchesOf(const QString &text)
 
 void Velloran::selectMatch(QTableWidgetItem *item)
 {
-    ui.tableWidget->setSelectionBehavior(QAbstractItemView::SelectItems);
-    ui.tableWidget->setCurrentItem(item);
+    ui->tableWidget->setSelectionBehavior(QAbstractItemView::SelectItems);
+    ui->tableWidget->setCurrentItem(item);
 }
 
 void Velloran::showNotFound(const QString &text)

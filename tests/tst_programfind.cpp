@@ -6,7 +6,15 @@
 #include "support/logtext.h"
 #include "support/modalwatcher.h"
 
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 using namespace logtext;
