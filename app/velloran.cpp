@@ -51,7 +51,12 @@ Velloran::Velloran(QWidget *parent) : QWidget(parent, Qt::WindowFlags()), ui(new
     connect(save, SIGNAL(activated()), this, SLOT(OnOPRSave()));
 }
 
-Velloran::~Velloran() = default;
+Velloran::~Velloran()
+{
+    // The widgets outlive the form's pointers by a moment: the record table
+    // must not reach the key filter once the form is gone.
+    ui->tableWidget->removeEventFilter(this);
+}
 
 void Velloran::setModeImagePaths(const QString &directory)
 {
