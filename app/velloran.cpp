@@ -107,4 +107,3 @@ void Velloran::dropEvent(QDropEvent *event)
     }
 }
 
-// Slots whose views are not built yet: they are connected and do nothing.
