@@ -2,9 +2,8 @@
 // dialog of the record table.
 
 #include "app/velloran.h"
-#include "support/dragdrop.h"
+#include "support/fixture.h"
 #include "support/logtext.h"
-#include "support/modalwatcher.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -34,7 +33,11 @@ QString errorLog(bool kav, bool withProgram, const QStringList &numbers, const Q
         QStringList lines{numbers.at(i), codes.at(i), QStringLiteral("2026/11/03 10:22:01"), program, step};
         if (!kav)
             lines << QStringLiteral("0005");
-        lines << sixAxes() << (kav ? kavSignals() : lumSignals());
+        lines << sixAxes();
+        if (!kav)
+            lines << lumSignals();
+        for (int b = 0; kav && b < 8; ++b)
+            lines << QStringLiteral("G%1(%2-%3): [00 00 00 00 00 00 00 00]").arg(b < 4 ? "I" : "O").arg(b % 4 * 8 + 1, 2, 10, QLatin1Char('0')).arg(b % 4 * 8 + 8, 2, 10, QLatin1Char('0'));
         records << lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     }
     return log(header, records);
