@@ -3,10 +3,13 @@
 #include "app/velloranform.h"
 
 #include "search/finddialog.h"
+#include "search/tablesearch.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHeaderView>
+#include <QListWidget>
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
@@ -48,7 +51,12 @@ Velloran::Velloran(QWidget *parent) : QWidget(parent, Qt::WindowFlags()), ui(new
     connect(save, SIGNAL(activated()), this, SLOT(OnOPRSave()));
 }
 
-Velloran::~Velloran() = default;
+Velloran::~Velloran()
+{
+    // The widgets outlive the form's pointers by a moment: the record table
+    // must not reach the key filter once the form is gone.
+    ui->tableWidget->removeEventFilter(this);
+}
 
 void Velloran::setModeImagePaths(const QString &directory)
 {
@@ -78,9 +86,7 @@ void Velloran::setDetailValuesVisible(bool visible)
 
 void Velloran::closeEvent(QCloseEvent *event)
 {
-    findDialog->close();
-    findDialog->ui.lineEdit->clear();
-    findDialog->ui.listWidget->hide();
+    findDialog->closeAndReset();
     event->accept();
 }
 
@@ -101,10 +107,3 @@ void Velloran::dropEvent(QDropEvent *event)
     }
 }
 
-// Slots whose views are not built yet: they are connected and do nothing.
-void Velloran::OnClick_Details_Program() {}
-void Velloran::OnFind_Dialog() {}
-void Velloran::OnFind_Button() {}
-void Velloran::OnAll_Button() {}
-void Velloran::Onclose() {}
-void Velloran::OnSearch_All_List_Select() {}

@@ -18,6 +18,7 @@
 class FindDialog;
 class QTableWidgetItem;
 class QTreeWidgetItem;
+class TableSearch;
 class VelloranClass;
 
 class Velloran : public QWidget
@@ -32,6 +33,10 @@ public:
     // Paths of the three mode pictures in `directory` (the program's folder),
     // set by main().
     void setModeImagePaths(const QString &directory);
+
+    // Find next and find all with a text that is not empty (search/findslots.cpp).
+    void findNext(const QString &text);
+    void findAll(const QString &text);
 
     // The family the radio buttons select and the language the combo box shows.
     vlog::Family family() const;
@@ -145,6 +150,14 @@ private:
     void showKeyStatus(int line);
     void showModePicture(vopr::ModePicture mode);
     void selectFirstOccurrence(const QString &text);
+    // The matches of a find text, kept while the record table is unchanged
+    // (search/findslots.cpp, search/tablesearch.*).
+    QList<QTableWidgetItem *> matchesOf(const QString &text);
+    TableSearch &tableSearcher();
+    void selectMatch(QTableWidgetItem *item);
+    // The information box of a search text that no cell contains.
+    void showNotFound(const QString &text);
+    std::unique_ptr<TableSearch> tableSearch;
     friend class TableSink;
 
     std::unique_ptr<VelloranClass> ui;

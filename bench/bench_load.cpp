@@ -2,10 +2,16 @@
 // record table itself. Each measurement runs in a child process of its own so
 // that its peak memory is its own.
 //
+//   bench_load find         only the finds
 //   bench_load              runs every measurement for 1,000, 10,000 and
 //                           100,000 records and prints a table
 //   bench_load MODE N       one measurement (floor, load, select, sort,
-//                           startup, bare); prints "ms peak_kib"
+//                           startup, bare, and the finds: findall,
+//                           findallwarm, findnext, findnextagain, finditems);
+//                           prints "ms peak_kib"
+//
+// The finds look for the code "E-0999", which the measurement writes into
+// the code cell of every 100th record first (1,000 cells of 100,000).
 
 #include "app/allocator.h"
 #include "app/velloran.h"
@@ -20,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -120,6 +127,17 @@ void loadInto(Velloran &window, const QString &path)
     window.loadLog(path);
 }
 
+double measureFind(Velloran &window, const QString &mode, int records);
+
+// The rows of the find dialog's match list.
+int findListCount()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FindDialogClass"))
+            return w->findChild<QListWidget *>(QStringLiteral("listWidget"))->count();
+    return -1;
+}
+
 // One measurement; returns milliseconds.
 double measure(const QString &mode, int records, const QString &dir)
 {
@@ -184,6 +202,45 @@ double measure(const QString &mode, int records, const QString &dir)
         timer.start();
         window.sectionClicked(1);
         return double(timer.nsecsElapsed()) / 1e6;
+    }
+    return measureFind(window, mode, records);
+}
+
+// The finds, on a loaded table. "warm" and "again" run an earlier search
+// first (another text, resp. the same text), as a user who searched before.
+double measureFind(Velloran &window, const QString &mode, int records)
+{
+    auto *table = window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+    for (int row = 0; row < records; row += 100)
+        table->setItem(row, 1, new QTableWidgetItem(QStringLiteral("E-0999")));
+    const QString code = QStringLiteral("E-0999");
+    QElapsedTimer timer;
+    if (mode == QLatin1String("findall") || mode == QLatin1String("findallwarm")) {
+        if (mode == QLatin1String("findallwarm"))
+            window.findAll(QStringLiteral("W-0100"));
+        timer.start();
+        window.findAll(code);
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        return findListCount() == records / 100 ? ms : -1;
+    }
+    if (mode == QLatin1String("findnext")) {
+        timer.start();
+        window.findNext(code);
+        return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    }
+    if (mode == QLatin1String("findnextagain")) {
+        window.findNext(code);
+        const int rounds = 200;
+        timer.start();
+        for (int i = 0; i < rounds; ++i)
+            window.findNext(code);
+        return static_cast<double>(timer.nsecsElapsed()) / 1e6 / rounds;
+    }
+    if (mode == QLatin1String("finditems")) {
+        timer.start();
+        const int found = table->findItems(code, Qt::MatchContains).size();
+        const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        return found == records / 100 ? ms : -1;
     }
     return -1;
 }
@@ -258,9 +315,14 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     const int runs = 5;
-    std::printf("%-8s %10s %10s %7s %11s %11s %7s %10s %10s %10s\n", "records", "floor ms", "load ms", "ratio",
-                "floor KiB", "load KiB", "ratio", "stats ms", "select ms", "sort ms");
+    // "bench_load find": only the finds.
+    const bool onlyFind = argc == 2 && QByteArray(argv[1]) == "find";
+    if (!onlyFind)
+        std::printf("%-8s %10s %10s %7s %11s %11s %7s %10s %10s %10s\n", "records", "floor ms", "load ms", "ratio",
+                    "floor KiB", "load KiB", "ratio", "stats ms", "select ms", "sort ms");
     for (int records : {1000, 10000, 100000}) {
+        if (onlyFind)
+            break;
         const Result floor = median(QStringLiteral("floor"), records, dir.path(), runs);
         const Result load = median(QStringLiteral("load"), records, dir.path(), runs);
         const Result stats = median(QStringLiteral("stats"), records, dir.path(), 3);
@@ -271,6 +333,17 @@ int main(int argc, char *argv[])
                     select.ms, sort.ms);
         std::fflush(stdout);
     }
+    std::printf("\nfind of a code in 1 record of 100:\n%-8s %14s %14s %14s %14s %16s\n", "records", "all, first ms",
+                "all, later ms", "next, first ms", "next, again ms", "findItems ms");
+    for (int records : {1000, 10000, 100000}) {
+        std::printf("%-8d", records);
+        for (const char *mode : {"findall", "findallwarm", "findnext", "findnextagain", "finditems"})
+            std::printf(" %14.3f", median(QString::fromLatin1(mode), records, dir.path(), 3).ms);
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+    if (onlyFind)
+        return 0;
     const Result bare = median(QStringLiteral("bare"), 0, dir.path(), 9);
     const Result startup = median(QStringLiteral("startup"), 0, dir.path(), 9);
     std::printf("start-up: bare widget %.1f ms, Velloran with help files %.1f ms, ratio %.2f\n", bare.ms, startup.ms,

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTextStream>
 
@@ -43,9 +44,10 @@ void Velloran::clearAllViews()
     ui->tableWidget->clearContents();
     ui->tableWidget->setSortingEnabled(false);
     arcEntryOfRecord.clear();
-    // The matches of the last search pointed into the cleared cells.
+    // The matches of the last search pointed into the cleared cells, and so
+    // did the rows of the match list. The position of "Next" stays; a search
+    // brings it back into range.
     findMatches.clear();
-    findPosition = 0;
     findDialog->ui.listWidget->clear();
 
     ui->tableWidget_2->clearContents();

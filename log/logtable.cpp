@@ -4,6 +4,7 @@
 #include "app/velloran.h"
 #include "app/velloranform.h"
 #include "log/windowlookups.h"
+#include "search/tablesearch.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -15,9 +16,16 @@
 class TableSink : public vlog::LogSink
 {
 public:
-    explicit TableSink(Velloran &window) : m_window(window), m_table(window.ui->tableWidget) {}
+    explicit TableSink(Velloran &window)
+        : m_window(window), m_table(window.ui->tableWidget), m_search(window.tableSearcher())
+    {
+    }
 
-    ~TableSink() override { m_table->verticalHeader()->setUpdatesEnabled(true); }
+    ~TableSink() override
+    {
+        m_search.endFill();
+        m_table->verticalHeader()->setUpdatesEnabled(true);
+    }
 
     void begin(int rowCount) override
     {
@@ -26,6 +34,7 @@ public:
         m_table->setRowCount(0);
         m_table->verticalHeader()->setDefaultSectionSize(vlog::kRowHeight);
         m_table->setRowCount(rowCount);
+        m_search.beginFill();
         // Without updates a row's new height costs the same in a table of
         // any length.
         m_table->verticalHeader()->setUpdatesEnabled(false);
@@ -43,6 +52,7 @@ public:
                 continue;
             auto *item = new QTableWidgetItem(cells.cells[size_t(c)]);
             m_table->setItem(row, c, item);
+            m_search.addCell(c, cells.cells[size_t(c)]);
             if (c == vlog::ColNo && cells.arcEntry >= 0)
                 m_window.arcEntryOfRecord.insert(item, cells.arcEntry);
         }
@@ -53,6 +63,7 @@ public:
 private:
     Velloran &m_window;
     QTableWidget *m_table;
+    TableSearch &m_search;
 };
 
 void Velloran::parseLog(const QStringList &chunks)

@@ -4,6 +4,7 @@
 #include "app/velloranform.h"
 #include "search/finddialog.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 
 void Velloran::OnRowSelect(int row, int)

@@ -1,5 +1,59 @@
 #include "search/finddialog.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpacerItem>
+
+namespace {
+
+// The buttons of the bottom row, left to right, with their source texts of
+// the translation context "FindDialogClass".
+struct FindButton
+{
+    const char *name;
+    const char *text;
+    QPushButton *FindDialogClass::*field;
+    int column;
+    bool checkable;
+};
+
+const FindButton findButtons[] = {
+    {"allbutton", QT_TRANSLATE_NOOP("FindDialogClass", "All"), &FindDialogClass::allbutton, 1, true},
+    {"findbutton", QT_TRANSLATE_NOOP("FindDialogClass", "Next"), &FindDialogClass::findbutton, 2, false},
+    {"closebutton", QT_TRANSLATE_NOOP("FindDialogClass", "Close"), &FindDialogClass::closebutton, 3, false},
+};
+
+// Rows of the search grid: spacer, label with the search field, spacer, buttons.
+constexpr int kSpacerRow = 0;
+constexpr int kFieldRow = 1;
+constexpr int kSecondSpacerRow = 2;
+constexpr int kButtonRow = 3;
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("FindDialogClass", text);
+}
+
+QGridLayout *makeGrid(const char *name)
+{
+    auto *grid = new QGridLayout();
+    grid->setSpacing(6);
+    grid->setObjectName(QString::fromLatin1(name));
+    return grid;
+}
+
+QSpacerItem *makeSpacer(int height)
+{
+    return new QSpacerItem(20, height, QSizePolicy::Minimum, QSizePolicy::Expanding);
+}
+
+} // namespace
+
 void FindDialogClass::setupUi(QDialog *dialog)
 {
     dialog->setGeometry(140, 500, 1181, 794);
@@ -11,36 +65,29 @@ void FindDialogClass::setupUi(QDialog *dialog)
     gridLayout_3->setSpacing(6);
     gridLayout_3->setContentsMargins(11, 11, 11, 11);
     gridLayout_3->setObjectName(QStringLiteral("gridLayout_3"));
-    gridLayout_2 = new QGridLayout();
-    gridLayout_2->setSpacing(6);
-    gridLayout_2->setObjectName(QStringLiteral("gridLayout_2"));
-    gridLayout = new QGridLayout();
-    gridLayout->setSpacing(6);
-    gridLayout->setObjectName(QStringLiteral("gridLayout"));
+    gridLayout_2 = makeGrid("gridLayout_2");
+    gridLayout = makeGrid("gridLayout");
 
-    verticalSpacer = new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    gridLayout->addItem(verticalSpacer, 0, 1, 1, 1);
+    verticalSpacer = makeSpacer(40);
+    gridLayout->addItem(verticalSpacer, kSpacerRow, 1, 1, 1);
     label = new QLabel(dialog);
     label->setObjectName(QStringLiteral("label"));
-    gridLayout->addWidget(label, 1, 0, 1, 1);
+    gridLayout->addWidget(label, kFieldRow, 0, 1, 1);
     lineEdit = new QLineEdit(dialog);
     lineEdit->setObjectName(QStringLiteral("lineEdit"));
-    gridLayout->addWidget(lineEdit, 1, 1, 1, 3);
-    verticalSpacer_2 = new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    gridLayout->addItem(verticalSpacer_2, 2, 1, 1, 1);
-    allbutton = new QPushButton(dialog);
-    allbutton->setObjectName(QStringLiteral("allbutton"));
-    allbutton->setCheckable(true);
-    gridLayout->addWidget(allbutton, 3, 1, 1, 1);
-    findbutton = new QPushButton(dialog);
-    findbutton->setObjectName(QStringLiteral("findbutton"));
-    gridLayout->addWidget(findbutton, 3, 2, 1, 1);
-    closebutton = new QPushButton(dialog);
-    closebutton->setObjectName(QStringLiteral("closebutton"));
-    gridLayout->addWidget(closebutton, 3, 3, 1, 1);
+    gridLayout->addWidget(lineEdit, kFieldRow, 1, 1, 3);
+    verticalSpacer_2 = makeSpacer(40);
+    gridLayout->addItem(verticalSpacer_2, kSecondSpacerRow, 1, 1, 1);
+    for (const FindButton &b : findButtons) {
+        auto *button = new QPushButton(dialog);
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setCheckable(b.checkable);
+        gridLayout->addWidget(button, kButtonRow, b.column, 1, 1);
+        this->*b.field = button;
+    }
     gridLayout_2->addLayout(gridLayout, 0, 0, 1, 1);
 
-    verticalSpacer_3 = new QSpacerItem(20, 20, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    verticalSpacer_3 = makeSpacer(20);
     gridLayout_2->addItem(verticalSpacer_3, 1, 0, 1, 1);
     listWidget = new QListWidget(dialog);
     listWidget->setObjectName(QStringLiteral("listWidget"));
@@ -55,20 +102,27 @@ void FindDialogClass::setupUi(QDialog *dialog)
 
 void FindDialogClass::retranslateUi(QDialog *dialog)
 {
-    dialog->setWindowTitle(QCoreApplication::translate("FindDialogClass", "FindDialog"));
-    label->setText(QCoreApplication::translate("FindDialogClass", "   Find What :"));
-    allbutton->setText(QCoreApplication::translate("FindDialogClass", "All"));
-    findbutton->setText(QCoreApplication::translate("FindDialogClass", "Next"));
-    closebutton->setText(QCoreApplication::translate("FindDialogClass", "Close"));
+    dialog->setWindowTitle(translated(QT_TRANSLATE_NOOP("FindDialogClass", "FindDialog")));
+    label->setText(translated(QT_TRANSLATE_NOOP("FindDialogClass", "   Find What :")));
+    for (const FindButton &b : findButtons)
+        (this->*b.field)->setText(translated(b.text));
+    // Return in the search field presses "Next".
     findbutton->setDefault(true);
 }
 
-FindDialog::FindDialog(QWidget *parent) : QDialog(parent)
+FindDialog::FindDialog(QWidget *parent) : QDialog(parent, Qt::WindowFlags())
 {
     ui.setupUi(this);
 }
 
 FindDialog::~FindDialog() = default;
+
+void FindDialog::closeAndReset()
+{
+    close();
+    ui.lineEdit->clear();
+    ui.listWidget->hide();
+}
 
 void FindDialog::closeEvent(QCloseEvent *event)
 {

@@ -2,7 +2,15 @@
 // The find dialog of the record table. It only holds the widgets; the search
 // and its state live in the main window, whose slots its buttons reach.
 
-#include <QtWidgets>
+#include <QDialog>
+
+class QCloseEvent;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpacerItem;
 
 class FindDialogClass
 {
@@ -20,8 +28,8 @@ public:
     QSpacerItem *verticalSpacer_3 = nullptr;
     QListWidget *listWidget = nullptr;
 
-    void setupUi(QDialog *FindDialogClass);
-    void retranslateUi(QDialog *FindDialogClass);
+    void setupUi(QDialog *dialog);
+    void retranslateUi(QDialog *dialog);
 };
 
 class FindDialog : public QDialog
@@ -32,6 +40,10 @@ public:
     ~FindDialog() override;
 
     FindDialogClass ui;
+
+    // Closing: the search text is cleared and the match list hidden. The
+    // main window's close does the same.
+    void closeAndReset();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

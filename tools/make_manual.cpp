@@ -693,8 +693,10 @@ private:
     {
         const QWidgetList widgets = QApplication::topLevelWidgets();
         for (QWidget *w : widgets) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            if (!box || !box->isVisible())
+            // Message boxes, and the program view, which runs as a dialog too.
+            auto *box = qobject_cast<QDialog *>(w);
+            const bool wanted = qobject_cast<QMessageBox *>(w) || w->objectName() == QLatin1String("ProgramViewClass");
+            if (!box || !wanted || !box->isVisible())
                 continue;
             const QString name = names.isEmpty() ? QString() : names.takeFirst();
             if (!name.isEmpty()) {
@@ -861,6 +863,15 @@ private:
             for (int line = 0; line < text->document()->blockCount() && deepest->text().isEmpty(); ++line)
                 text->setTextCursor(QTextCursor(text->document()->findBlockByNumber(line)));
             ok &= save(w.get(), QStringLiteral("loaded_opr.png"));
+        }
+        {
+            // The program view of the first record, its step selected.
+            auto w = window();
+            open(*w, QStringLiteral("lum_spot/ROBOT.ERR"));
+            select(*w, 0);
+            m_boxes.names = QStringList{QStringLiteral("program_view.png")};
+            w->OnClick_Details_Program();
+            settle();
         }
         {
             // Find: all cells that contain E-0015.

@@ -17,6 +17,7 @@ Backups written:
     samples/lum_arc/        ROBOT.ERR, ROBOT.STP   Lum, 6 axes, arc welding (arc block)
     samples/lum_multiaxis/  ROBOT.ERR, ROBOT.STP   Lum, 12 axes (track, positioners)
     samples/kav/            ROBOT.E01, ROBOT.S01   Kav, 6 axes, spot welding
+    job programs beside each log (tools/samples_jobs.py)
     samples/CODES.txt       every error / warning code used, per family
     samples/README.md       short description for engineers
 """
@@ -858,7 +859,7 @@ def bank_lines(label: str, values) -> list:
 
 def record_text(cell: Cell, number: int, rec: Rec) -> str:
     lines = [f"{number:04d}", rec.code_line, rec.time.strftime("%Y/%m/%d %H:%M:%S"),
-             f"{rec.prog:03d}", f"{rec.step:04d}"]
+             f"{rec.prog:04d}", f"{rec.step:04d}"]
     if cell.family == "lum":
         lines.append(f"{cell.programs[rec.prog][rec.step - 1].function:04d}")
         lines += position_lines(rec.pose)
@@ -901,6 +902,7 @@ def generate() -> dict:
     out["README.md"] = readme_text(summary)
     __import__("samples_datafiles").add_files(out, CELLS)
     __import__("samples_ophistory").add_histories(out)  # ROBOT.OPR, ROBOT.TR0 and their section
+    __import__("samples_jobs").add_jobs(out, summary)
     return out
 
 
@@ -1057,7 +1059,7 @@ def check_log(cell: Cell, fname: str, text: str) -> list:
         t = dt.datetime.strptime(lines[2], "%Y/%m/%d %H:%M:%S")
         assert prev is None or t > prev, ("time order", where)
         prev = t
-        assert re.fullmatch(r"\d{3}", lines[3]) and 1 <= int(lines[3]) <= 99, where
+        assert re.fullmatch(r"\d{4}", lines[3]) and 1 <= int(lines[3]) <= 99, where
         assert re.fullmatch(r"\d{4}", lines[4]) and int(lines[4]) >= 1, where
         p = 5
         if lum:
