@@ -37,7 +37,8 @@ faults=(
 
 cmake "$build" >/dev/null && tests=$(ninja -C "$build" -t targets all 2>/dev/null | grep -o '^tst_[a-z_]*' | sort -u | tr '\n' ' ')
 [ -n "$tests" ] || { echo "no tests in $build (configure it first)"; exit 1; }
-cmake --build "$build" --target $tests >/dev/null || { echo "the clean tree does not build"; exit 1; }
+cmake --build "$build" >/dev/null || { echo "the clean tree does not build"; exit 1; }
+ctest --test-dir "$build" -j2 >/dev/null || { echo "the clean tree does not pass its tests"; exit 1; }
 
 backup=$(mktemp -d)
 trap 'if [ -n "${current:-}" ]; then cp "$backup/file" "$current"; fi; rm -rf "$backup"' EXIT
