@@ -111,7 +111,7 @@ public slots:
     void Onfileopen();                      // log/logopen.cpp
     void OnRowSelect(int row, int column);  // log/recordtable.cpp
     void Onclick_Details_Error_Code();      // details/errortab.cpp
-    void OnClick_Details_Program();
+    void OnClick_Details_Program();         // programview/programbutton.cpp
     void OnKav_System_IO();                 // details/iosnapshot.cpp
     void OnLum_System_IO();                 // details/iosnapshot.cpp
     void OnHistory_btn();                   // datafiles/datafileview.cpp
@@ -119,20 +119,21 @@ public slots:
     void OnHelp_Manual();                   // app/language.cpp
     void OnVersion();                       // app/language.cpp
     void sectionClicked(int column);        // log/recordtable.cpp
-    void OnFind_Dialog();
+    void OnFind_Dialog();                   // search/findslots.cpp, as the four below
     void OnFind_Button();
     void OnAll_Button();
     void Onclose();
     void OnSearch_All_List_Select();
+    // ophistory/opview.cpp: the date tree and the cursor of the history text.
     void OPRDateTimeSelect(QTreeWidgetItem *item, int column);
     void highlightCurrentLine();
     void Flag_KeyStatus();
     void OPRDateTime_TextEdit();
-    void OnOPRSave();
+    void OnOPRSave();                       // ophistory/oprsave.cpp
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;  // log/recordtable.cpp
-    void closeEvent(QCloseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;  // app/velloran.cpp, as the drops
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
