@@ -1,11 +1,12 @@
 #include "log/codesuffix.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace vlog {
 
 namespace {
-
 
 bool hasSurrogates(const QString &text)
 {
@@ -17,42 +18,57 @@ bool hasSurrogates(const QString &text)
 
 } // namespace
 
-CodeSuffixes::CodeSuffixes(const QStringList &codes)
+CodeSuffixes::CodeSuffixes(const QStringList &codes) : m_nodes(1), m_nextEnd(codes.size(), -1)
 {
-    m_ends.append(QVector<int>());
+    QSet<int> lengths;
     for (int i = 0; i < codes.size(); ++i) {
         const QString key = codes.at(i).toCaseFolded();
         int node = 0;
         for (int k = key.size() - 1; k >= 0; --k)
             node = addChild(node, key.at(k).unicode());
-        m_ends[node].append(i);
+        m_nextEnd[i] = m_nodes.at(node).firstEnd;
+        m_nodes[node].firstEnd = i;
         m_byFolded[key].append(i);
-        if (!m_lengths.contains(codes.at(i).size()))
-            m_lengths.append(codes.at(i).size());
+        lengths.insert(codes.at(i).size());
     }
+    m_lengths = lengths.values().toVector();
     std::sort(m_lengths.begin(), m_lengths.end());
 }
 
 int CodeSuffixes::child(int node, ushort c) const
 {
-    return m_children.value((quint64(quint32(node)) << 16) | c, -1);
+    const Node &n = m_nodes.at(node);
+    for (int k = 0; k < 2; ++k)
+        if (n.children[k] >= 0 && n.chars[k] == c)
+            return n.children[k];
+    if (n.children[1] < 0)
+        return -1;
+    return m_moreChildren.value((quint64(quint32(node)) << 16) | c, -1);
 }
 
 int CodeSuffixes::addChild(int node, ushort c)
 {
-    const quint64 key = (quint64(quint32(node)) << 16) | c;
-    const auto at = m_children.constFind(key);
-    if (at != m_children.constEnd())
-        return at.value();
-    const int added = m_ends.size();
-    m_ends.append(QVector<int>());
-    m_children.insert(key, added);
+    const int existing = child(node, c);
+    if (existing >= 0)
+        return existing;
+    const int added = m_nodes.size();
+    m_nodes.append(Node());
+    Node &n = m_nodes[node];
+    for (int k = 0; k < 2; ++k) {
+        if (n.children[k] < 0) {
+            n.chars[k] = c;
+            n.children[k] = added;
+            return added;
+        }
+    }
+    m_moreChildren.insert((quint64(quint32(node)) << 16) | c, added);
     return added;
 }
 
 void CodeSuffixes::addEnds(int node, QVector<int> &found) const
 {
-    found += m_ends.at(node);
+    for (int code = m_nodes.at(node).firstEnd; code >= 0; code = m_nextEnd.at(code))
+        found.append(code);
 }
 
 void CodeSuffixes::match(const QString &text, QVector<int> &found) const

@@ -32,8 +32,17 @@ private:
     int addChild(int node, ushort c);
     void addEnds(int node, QVector<int> &found) const;
 
-    QHash<quint64, int> m_children;   // (node << 16 | character) -> child node
-    QVector<QVector<int>> m_ends;     // per node: the codes that end there
+    // A node keeps its first two children in place, as most have no more;
+    // further ones go to a hash of (node << 16 | character).
+    struct Node
+    {
+        ushort chars[2] = {0, 0};
+        int children[2] = {-1, -1};
+        int firstEnd = -1;   // a code that ends here; more in m_nextEnd
+    };
+    QVector<Node> m_nodes;
+    QHash<quint64, int> m_moreChildren;
+    QVector<int> m_nextEnd;           // per code: the next code ending at the same node
     QHash<QString, QVector<int>> m_byFolded; // folded code -> codes that fold to it
     QVector<int> m_lengths;           // the lengths of the codes, ascending
 };
