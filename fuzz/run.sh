@@ -22,10 +22,11 @@ seed() {
 seed fuzz_log samples/*/ROBOT.{ERR,STP,E01,S01}
 seed fuzz_help resources/help/*/*.xml
 seed fuzz_decoders $(ls samples/*/ROBOT.{MCH,C01,INF,CON,C00} 2>/dev/null)
+seed fuzz_history $(ls samples/*/ROBOT.{OPR,TR0} 2>/dev/null)
 
 mkdir -p build-fuzz/findings
 status=0
-for target in fuzz_log fuzz_help fuzz_decoders; do
+for target in fuzz_log fuzz_help fuzz_decoders fuzz_history; do
   dict=fuzz/${target#fuzz_}.dict
   echo "== $target: ${seconds} s =="
   if ! ASAN_OPTIONS=detect_leaks=0 build-fuzz/$target build-fuzz/corpus/$target \
