@@ -37,24 +37,26 @@ bool readDataFile(Velloran &window, vlog::DataFile file, FileTree tree, const QS
     return true;
 }
 
+// Every section after the first of an MCH or CON file, each a title and its entries.
+void loadPlainSections(Velloran &window, vlog::DataFile file, FileTree tree, const QString &logPath)
+{
+    QStringList sections;
+    if (!readDataFile(window, file, tree, logPath, sections))
+        return;
+    for (int i = 1; i < sections.size(); ++i)
+        window.addFileTree(fileTreeKind(tree), vlog::sectionLines(sections.at(i)));
+}
+
 } // namespace
 
 void Velloran::loadMchFile(const QString &path)
 {
-    QStringList sections;
-    if (!readDataFile(*this, vlog::DataFile::Mch, FileTree::Mch, path, sections))
-        return;
-    for (int i = 1; i < sections.size(); ++i)
-        addFileTree(fileTreeKind(FileTree::Mch), vlog::sectionLines(sections.at(i)));
+    loadPlainSections(*this, vlog::DataFile::Mch, FileTree::Mch, path);
 }
 
 void Velloran::loadConFile(const QString &path)
 {
-    QStringList sections;
-    if (!readDataFile(*this, vlog::DataFile::Con, FileTree::Con, path, sections))
-        return;
-    for (int i = 1; i < sections.size(); ++i)
-        addFileTree(fileTreeKind(FileTree::Con), vlog::sectionLines(sections.at(i)));
+    loadPlainSections(*this, vlog::DataFile::Con, FileTree::Con, path);
 }
 
 void Velloran::loadInfFile(const QString &path)
