@@ -6,6 +6,7 @@
 #include "details/helpdatabase.h"
 #include "log/logparser.h"
 #include "ophistory/oprformat.h"
+#include "search/tablesearch.h"
 
 #include <QHash>
 #include <QList>
@@ -18,7 +19,6 @@
 class FindDialog;
 class QTableWidgetItem;
 class QTreeWidgetItem;
-class TableSearch;
 class VelloranClass;
 
 class Velloran : public QWidget
@@ -153,7 +153,6 @@ private:
     void selectFirstOccurrence(const QString &text);
     // The matches of a find text, kept while the record table is unchanged
     // (search/findslots.cpp, search/tablesearch.*).
-    QList<QTableWidgetItem *> matchesOf(const QString &text);
     TableSearch &tableSearcher();
     void selectMatch(QTableWidgetItem *item);
     // The information box of a search text that no cell contains.
@@ -183,7 +182,7 @@ private:
     bool sortToggle = false;
 
     std::unique_ptr<FindDialog> findDialog;
-    QList<QTableWidgetItem *> findMatches;
+    FindMatches findMatches;
     int findPosition = 0;
     QString lastFindText;
 };

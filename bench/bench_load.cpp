@@ -129,13 +129,25 @@ void loadInto(Velloran &window, const QString &path)
 
 double measureFind(Velloran &window, const QString &mode, int records);
 
-// The rows of the find dialog's match list.
-int findListCount()
+// The find dialog's match list.
+QListWidget *findList()
 {
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("FindDialogClass"))
-            return w->findChild<QListWidget *>(QStringLiteral("listWidget"))->count();
-    return -1;
+            return w->findChild<QListWidget *>(QStringLiteral("listWidget"));
+    return nullptr;
+}
+
+int findListCount()
+{
+    const QListWidget *list = findList();
+    return list ? list->count() : -1;
+}
+
+void clearFindList()
+{
+    if (QListWidget *list = findList())
+        list->clear();
 }
 
 // One measurement; returns milliseconds.
@@ -216,8 +228,11 @@ double measureFind(Velloran &window, const QString &mode, int records)
     const QString code = QStringLiteral("E-0999");
     QElapsedTimer timer;
     if (mode == QLatin1String("findall") || mode == QLatin1String("findallwarm")) {
-        if (mode == QLatin1String("findallwarm"))
+        if (mode == QLatin1String("findallwarm")) {
+            // "All" empties the list before it searches.
             window.findAll(QStringLiteral("W-0100"));
+            clearFindList();
+        }
         timer.start();
         window.findAll(code);
         const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;

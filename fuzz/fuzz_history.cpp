@@ -6,6 +6,8 @@
 #include "programview/joblookup.h"
 #include "search/findmatch.h"
 
+#include <cstdlib>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), int(size));
@@ -29,12 +31,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     vjob::resolveNamePart(lines, name);
     vjob::stepMarker(vjob::stepNumber(lines.value(1)));
 
+    // A search read match by match, and a search that passes over the columns
+    // found not to hold the text, both find what reading every cell finds.
     QVector<vfind::ColumnChars> chars(3);
     QVector<bool> known(3, false);
     const QString needle = lines.value(1);
-    vfind::findInColumns(int(lines.size()), 3, needle, chars, known, [&](int row, int column, QString &out) {
+    const auto cell = [&](int row, int column, QString &out) {
         out = lines.value(row).section(QLatin1Char(','), column, column);
         return row % 7 != 3;
-    });
+    };
+    vfind::ColumnScan stepwise(int(lines.size()), 3, needle);
+    for (int count = 1; !stepwise.finished(); ++count)
+        stepwise.advance(count, chars, known, cell);
+    const QVector<vfind::CellPos> filtered = vfind::findInColumns(int(lines.size()), 3, needle, chars, known, cell);
+    QVector<vfind::ColumnChars> none(3);
+    QVector<bool> unknown(3, false);
+    const QVector<vfind::CellPos> whole = vfind::findInColumns(int(lines.size()), 3, needle, none, unknown, cell);
+    const auto same = [](const QVector<vfind::CellPos> &a, const QVector<vfind::CellPos> &b) {
+        if (a.size() != b.size())
+            return false;
+        for (int i = 0; i < a.size(); ++i)
+            if (a.at(i).row != b.at(i).row || a.at(i).column != b.at(i).column)
+                return false;
+        return true;
+    };
+    if (!same(stepwise.found(), whole) || !same(filtered, whole))
+        std::abort();
     return 0;
 }

@@ -41,14 +41,14 @@ void Velloran::clearAllViews()
     ui->treeWidget_3->clear();
     ui->treeWidget_4->clear();
 
+    // The matches of the last search point into the cells about to be
+    // cleared, and so do the rows of the match list. The position of "Next"
+    // stays; a search brings it back into range.
+    findMatches.clear();
+    findDialog->ui.listWidget->clear();
     ui->tableWidget->clearContents();
     ui->tableWidget->setSortingEnabled(false);
     arcEntryOfRecord.clear();
-    // The matches of the last search pointed into the cleared cells, and so
-    // did the rows of the match list. The position of "Next" stays; a search
-    // brings it back into range.
-    findMatches.clear();
-    findDialog->ui.listWidget->clear();
 
     ui->tableWidget_2->clearContents();
     ui->tableWidget_3->clearContents();

@@ -16,6 +16,9 @@ unsigned foldedAscii(QChar c)
     return folded < 128 ? folded : 128;
 }
 
+// 'A'..'Z' are bits 1..26 of the high word, 'a'..'z' bits 33..58.
+constexpr std::uint64_t kCapitals = ((std::uint64_t(1) << 26) - 1) << 1;
+
 } // namespace
 
 void ColumnChars::add(const QString &text)
@@ -35,16 +38,16 @@ void ColumnChars::add(const QString &text)
                 (f < 64 ? low : high) |= std::uint64_t(1) << (f % 64);
         }
     }
-    // 'A'..'Z' are bits 1..26 of the high word, 'a'..'z' bits 33..58.
-    constexpr std::uint64_t capitals = ((std::uint64_t(1) << 26) - 1) << 1;
-    high |= (high & capitals) << 32;
+    high |= (high & kCapitals) << 32;
     m_ascii[0] |= low;
     m_ascii[1] |= high;
 }
 
 bool ColumnChars::mayContain(const ColumnChars &needle) const
 {
-    return (needle.m_ascii[0] & ~m_ascii[0]) == 0 && (needle.m_ascii[1] & ~m_ascii[1]) == 0;
+    // A capital in the text is found as its small letter: a column of small
+    // letters alone can hold it.
+    return (needle.m_ascii[0] & ~m_ascii[0]) == 0 && (needle.m_ascii[1] & ~kCapitals & ~m_ascii[1]) == 0;
 }
 
 ColumnChars ColumnChars::of(const QString &text)

@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 
 namespace vfind {
 
@@ -41,44 +42,80 @@ struct CellPos
     int column;
 };
 
-// Every cell of a table of `rows` x `columns` that contains `text`, in column
-// order. `cellText(row, column, out)` gives the text of a cell and returns
-// false for a cell without an item. `chars` holds one entry per column;
-// `known[column]` says whether that entry is complete. An unknown column is
-// read whole and its entry completed on the way.
+// The cells of a table of `rows` x `columns` that contain `text`, in column
+// order, read only as far as the matches asked for so far: a search can stop
+// after any number of matches and go on later where it stopped.
+//
+// `cellText(row, column, out)` gives the text of a cell and returns false for
+// a cell without an item. `chars` holds one entry per column; `known[column]`
+// says whether that entry is complete. An unknown column read whole from its
+// first row has its entry completed on the way.
+class ColumnScan
+{
+public:
+    ColumnScan() = default;
+    ColumnScan(int rows, int columns, const QString &text)
+        : m_rows(rows), m_columns(text.isEmpty() ? 0 : columns), m_text(text), m_wanted(ColumnChars::of(text))
+    {
+    }
+
+    bool finished() const { return m_column >= m_columns; }
+    const QVector<CellPos> &found() const { return m_found; }
+
+    // Reads on until `count` matches are found or the last cell is read.
+    template <typename CellText>
+    void advance(int count, QVector<ColumnChars> &chars, QVector<bool> &known, CellText cellText)
+    {
+        QString cell;
+        while (m_found.size() < count && !finished()) {
+            if (m_row == 0) {
+                m_readWhole = !(m_column < known.size() && known.at(m_column) && m_column < chars.size());
+                m_seen = ColumnChars();
+                if (!m_readWhole && !chars.at(m_column).mayContain(m_wanted)) {
+                    ++m_column;
+                    continue;
+                }
+            }
+            for (; m_row < m_rows && m_found.size() < count; ++m_row) {
+                if (!cellText(m_row, m_column, cell))
+                    continue;
+                if (m_readWhole)
+                    m_seen.add(cell);
+                if (cellMatches(cell, m_text))
+                    m_found.append(CellPos{m_row, m_column});
+            }
+            if (m_row < m_rows)
+                break;
+            if (m_readWhole && m_column < chars.size() && m_column < known.size()) {
+                chars[m_column] = m_seen;
+                known[m_column] = true;
+            }
+            m_row = 0;
+            ++m_column;
+        }
+    }
+
+private:
+    int m_rows = 0;
+    int m_columns = 0;
+    QString m_text;
+    ColumnChars m_wanted;
+    int m_column = 0;
+    int m_row = 0;
+    bool m_readWhole = false;
+    ColumnChars m_seen;
+    QVector<CellPos> m_found;
+};
+
+// Every cell of the table that contains `text`, in column order (a scan read
+// to its end).
 template <typename CellText>
 QVector<CellPos> findInColumns(int rows, int columns, const QString &text, QVector<ColumnChars> &chars,
                                QVector<bool> &known, CellText cellText)
 {
-    QVector<CellPos> found;
-    if (text.isEmpty())
-        return found;
-    const ColumnChars wanted = ColumnChars::of(text);
-    QString cell;
-    for (int column = 0; column < columns; ++column) {
-        const bool complete = column < known.size() && known.at(column) && column < chars.size();
-        if (complete) {
-            if (!chars.at(column).mayContain(wanted))
-                continue;
-            for (int row = 0; row < rows; ++row)
-                if (cellText(row, column, cell) && cellMatches(cell, text))
-                    found.append(CellPos{row, column});
-            continue;
-        }
-        ColumnChars seen;
-        for (int row = 0; row < rows; ++row) {
-            if (!cellText(row, column, cell))
-                continue;
-            seen.add(cell);
-            if (cellMatches(cell, text))
-                found.append(CellPos{row, column});
-        }
-        if (column < chars.size() && column < known.size()) {
-            chars[column] = seen;
-            known[column] = true;
-        }
-    }
-    return found;
+    ColumnScan scan(rows, columns, text);
+    scan.advance(std::numeric_limits<int>::max(), chars, known, cellText);
+    return scan.found();
 }
 
 } // namespace vfind

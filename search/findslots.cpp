@@ -63,7 +63,7 @@ void Velloran::OnSearch_All_List_Select()
     if (findMatches.isEmpty())
         return;
     const int row = findDialog->ui.listWidget->currentRow();
-    if (row < 0 || row >= findMatches.size())
+    if (!findMatches.has(row))
         return;
     selectMatch(findMatches.at(row));
 }
@@ -73,11 +73,6 @@ TableSearch &Velloran::tableSearcher()
     if (!tableSearch)
         tableSearch.reset(new TableSearch(ui->tableWidget));
     return *tableSearch;
-}
-
-QList<QTableWidgetItem *> Velloran::matchesOf(const QString &text)
-{
-    return tableSearcher().find(text);
 }
 
 void Velloran::selectMatch(QTableWidgetItem *item)
@@ -94,7 +89,8 @@ void Velloran::showNotFound(const QString &text)
 
 void Velloran::findNext(const QString &text)
 {
-    findMatches = matchesOf(text);
+    // The matches are read from the table only as far as they are needed.
+    findMatches = tableSearcher().find(text);
     if (text != lastFindText)
         findPosition = 0;
     if (findMatches.isEmpty()) {
@@ -105,25 +101,26 @@ void Velloran::findNext(const QString &text)
     }
     // A position kept from a longer list (another log, the same text) starts
     // again at the first match.
-    if (findPosition < 0 || findPosition >= findMatches.size())
+    if (!findMatches.has(findPosition))
         findPosition = 0;
     lastFindText = text;
     selectMatch(findMatches.at(findPosition));
     ++findPosition;
-    if (findPosition == findMatches.size())
+    if (!findMatches.has(findPosition))
         findPosition = 0;
 }
 
 void Velloran::findAll(const QString &text)
 {
-    findMatches = matchesOf(text);
-    if (findMatches.isEmpty()) {
+    findMatches = tableSearcher().find(text);
+    const QList<QTableWidgetItem *> items = findMatches.all();
+    if (items.isEmpty()) {
         showNotFound(text);
         return;
     }
     QStringList texts;
-    texts.reserve(findMatches.size());
-    for (const QTableWidgetItem *item : qAsConst(findMatches))
+    texts.reserve(items.size());
+    for (const QTableWidgetItem *item : items)
         texts.append(item->text());
     findDialog->ui.listWidget->insertItems(0, texts);
 }

@@ -3,9 +3,52 @@
 #include <QAbstractItemModel>
 #include <QTableWidget>
 
+#include <algorithm>
+#include <limits>
+
+struct FindMatches::Scan
+{
+    vfind::ColumnScan cells;
+    QList<QTableWidgetItem *> items;
+    // The search that reads on, or none once the scan has been read to its end.
+    TableSearch *owner = nullptr;
+};
+
+bool FindMatches::has(int index) const
+{
+    if (!m_scan || index < 0)
+        return false;
+    if (index >= m_scan->items.size() && m_scan->owner)
+        m_scan->owner->advance(*m_scan, index + 1);
+    return index < m_scan->items.size();
+}
+
+QTableWidgetItem *FindMatches::at(int index) const
+{
+    return has(index) ? m_scan->items.at(index) : nullptr;
+}
+
+QList<QTableWidgetItem *> FindMatches::all() const
+{
+    if (!m_scan)
+        return {};
+    has(std::numeric_limits<int>::max() - 1);
+    return m_scan->items;
+}
+
 TableSearch::TableSearch(QTableWidget *table) : QObject(table), m_table(table)
 {
     QAbstractItemModel *model = table->model();
+    // Before any change of rows, columns, their order or the whole contents,
+    // the searches under way are read to their end.
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, &TableSearch::settle);
+    connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, &TableSearch::settle);
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, &TableSearch::settle);
+    connect(model, &QAbstractItemModel::rowsAboutToBeMoved, this, &TableSearch::settle);
+    connect(model, &QAbstractItemModel::columnsAboutToBeInserted, this, &TableSearch::settle);
+    connect(model, &QAbstractItemModel::columnsAboutToBeRemoved, this, &TableSearch::settle);
+    connect(model, &QAbstractItemModel::columnsAboutToBeMoved, this, &TableSearch::settle);
+    connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, &TableSearch::settle);
     // Changes of rows, columns or the whole contents are rare (a new log) and
     // always watched; single cells only while something is kept, so that
     // filling the table with a new log costs nothing here.
@@ -19,36 +62,64 @@ TableSearch::TableSearch(QTableWidget *table) : QObject(table), m_table(table)
     connect(model, &QAbstractItemModel::layoutChanged, this, &TableSearch::orderChanged);
 }
 
-TableSearch::~TableSearch() = default;
-
-QList<QTableWidgetItem *> TableSearch::find(const QString &text)
+TableSearch::~TableSearch()
 {
-    if (m_haveLast && text == m_lastText)
-        return m_lastItems;
-    const int rows = m_table->rowCount();
+    // The table goes with this search; what was found stays as it is.
+    for (const std::weak_ptr<FindMatches::Scan> &open : m_open)
+        if (const std::shared_ptr<FindMatches::Scan> scan = open.lock())
+            scan->owner = nullptr;
+}
+
+FindMatches TableSearch::find(const QString &text)
+{
+    FindMatches matches;
+    if (m_last && text == m_lastText) {
+        matches.m_scan = m_last;
+        return matches;
+    }
     const int columns = m_table->columnCount();
     if (m_chars.size() != columns) {
         m_chars = QVector<vfind::ColumnChars>(columns);
         m_known = QVector<bool>(columns, false);
     }
-    const QTableWidget *table = m_table;
-    const QVector<vfind::CellPos> found =
-        vfind::findInColumns(rows, columns, text, m_chars, m_known, [table](int row, int column, QString &out) {
-            const QTableWidgetItem *item = table->item(row, column);
-            if (!item)
-                return false;
-            out = item->text();
-            return true;
-        });
-    QList<QTableWidgetItem *> items;
-    items.reserve(found.size());
-    for (const vfind::CellPos &pos : found)
-        items.append(m_table->item(pos.row, pos.column));
+    matches.m_scan = std::make_shared<FindMatches::Scan>();
+    matches.m_scan->cells = vfind::ColumnScan(m_table->rowCount(), columns, text);
+    matches.m_scan->owner = this;
+    m_open.erase(std::remove_if(m_open.begin(), m_open.end(),
+                                [](const std::weak_ptr<FindMatches::Scan> &open) { return open.expired(); }),
+                 m_open.end());
+    m_open.push_back(matches.m_scan);
+    m_last = matches.m_scan;
     m_lastText = text;
-    m_lastItems = items;
-    m_haveLast = true;
     watchCells(true);
-    return items;
+    return matches;
+}
+
+void TableSearch::advance(FindMatches::Scan &scan, int count)
+{
+    const QTableWidget *table = m_table;
+    const int before = scan.cells.found().size();
+    scan.cells.advance(count, m_chars, m_known, [table](int row, int column, QString &out) {
+        const QTableWidgetItem *item = table->item(row, column);
+        if (!item)
+            return false;
+        out = item->text();
+        return true;
+    });
+    const QVector<vfind::CellPos> &found = scan.cells.found();
+    for (int i = before; i < found.size(); ++i)
+        scan.items.append(m_table->item(found.at(i).row, found.at(i).column));
+    if (scan.cells.finished())
+        scan.owner = nullptr;
+}
+
+void TableSearch::settle()
+{
+    for (const std::weak_ptr<FindMatches::Scan> &open : m_open)
+        if (const std::shared_ptr<FindMatches::Scan> scan = open.lock())
+            if (scan->owner)
+                advance(*scan, std::numeric_limits<int>::max());
+    m_open.clear();
 }
 
 void TableSearch::beginFill()
@@ -77,13 +148,12 @@ void TableSearch::endFill()
 
 void TableSearch::orderChanged()
 {
-    m_haveLast = false;
-    m_lastItems.clear();
+    settle();
+    m_last.reset();
 }
 
 void TableSearch::cellsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight)
 {
-    orderChanged();
     // A column's characters may only grow: a character noted for a text that
     // is gone merely lets the column be read.
     for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
@@ -93,6 +163,9 @@ void TableSearch::cellsChanged(const QModelIndex &topLeft, const QModelIndex &bo
             if (const QTableWidgetItem *item = m_table->item(row, column))
                 m_chars[column].add(item->text());
     }
+    // The record table is not edited once filled; should a cell change, a
+    // search under way reads the cells as they are now.
+    orderChanged();
 }
 
 void TableSearch::contentsChanged()

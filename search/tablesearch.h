@@ -3,9 +3,14 @@
 // contains it, letter case ignored, column by column from the top row down in
 // the table's current row order.
 //
+// The cells are read only as far as the matches asked for: "Next" on a new
+// text stops at its first match, and the next "Next" reads on from there.
+// A search that is still under way when the table is about to change (its
+// rows, their order or the contents) is read to its end first, so its matches
+// are those of the table as it was searched.
+//
 // Pressing "Next" again searches the same text in the same table, so the
-// items of the last search are kept until the table changes: its contents
-// (another log), its row order (sorting) or any cell. The characters
+// search of the last text is kept until the table changes. The characters
 // that each column holds are noted while a log fills the table (or by the
 // first search) and kept until the contents change, so that a column that
 // cannot hold the text is passed over without reading its cells.
@@ -17,9 +22,31 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+#include <vector>
+
 class QModelIndex;
 class QTableWidget;
 class QTableWidgetItem;
+class TableSearch;
+
+// The matches of one search, read from the table as they are asked for.
+class FindMatches
+{
+public:
+    bool isEmpty() const { return !has(0); }
+    // Whether there is a match at `index` (0 is the first).
+    bool has(int index) const;
+    // The match at `index`, or none.
+    QTableWidgetItem *at(int index) const;
+    QList<QTableWidgetItem *> all() const;
+    void clear() { m_scan.reset(); }
+
+private:
+    friend class TableSearch;
+    struct Scan;
+    std::shared_ptr<Scan> m_scan;
+};
 
 class TableSearch : public QObject
 {
@@ -28,7 +55,7 @@ public:
     explicit TableSearch(QTableWidget *table);
     ~TableSearch() override;
 
-    QList<QTableWidgetItem *> find(const QString &text);
+    FindMatches find(const QString &text);
 
     // Filling the table with a new log, after its rows are made: each cell's
     // text as it is put in, so that the first search already knows the
@@ -38,6 +65,9 @@ public:
     void endFill();
 
 private:
+    friend class FindMatches;
+    void advance(FindMatches::Scan &scan, int count);
+    void settle();
     void orderChanged();
     void cellsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     void contentsChanged();
@@ -47,8 +77,9 @@ private:
     QVector<vfind::ColumnChars> m_chars;
     QVector<bool> m_known;
     bool m_filling = false;
-    bool m_haveLast = false;
     QString m_lastText;
-    QList<QTableWidgetItem *> m_lastItems;
+    std::shared_ptr<FindMatches::Scan> m_last;
+    // Searches handed out that may still be read on.
+    std::vector<std::weak_ptr<FindMatches::Scan>> m_open;
     QMetaObject::Connection m_cellWatch;
 };

@@ -2,12 +2,14 @@
 // dialog of the record table.
 
 #include "app/velloran.h"
+#include "search/findmatch.h"
 #include "support/fixture.h"
 #include "support/logtext.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -70,6 +72,8 @@ private slots:
     void programView();
     void find_data();
     void find();
+    void matching_data();
+    void matching();
 
 private:
     QTemporaryDir m_dir;
@@ -178,6 +182,12 @@ void TestProgramFind::find_data()
         << QStringList{"return e-0010", "return e-0010"} << QStringList{"r1c1 items", "r2c1 items"};
     QTest::newRow("Close empties the dialog and selects rows again")
         << QStringList{"all e-0010", "close"} << QStringList{"E-0010;E-0010;E-0010", "r1c0 rows hidden '' list hidden"};
+    QTest::newRow("a listed row picked after Next with another text selects that text's match")
+        << QStringList{"all e-0010", "next e-00", "pick 1", "pick 2", "pick 0"}
+        << QStringList{"E-0010;E-0010;E-0010", "r0c1 items", "r1c1 items", "r2c1 items", "r0c1 items"};
+    QTest::newRow("rows sorted after Next: a listed row picks the match as found before the sort")
+        << QStringList{"all e-0010", "next e-00", "sort", "pick 2"}
+        << QStringList{"E-0010;E-0010;E-0010", "r0c1 items", "r0c1 items", "r1c1 items"};
     QTest::newRow("another log empties the list and Next starts again in its shorter match list")
         << QStringList{"next e-0010", "next e-0010", "all e-0010", "load", "pick 0", "next e-0010"}
         << QStringList{"r1c1 items", "r2c1 items", "E-0010;E-0010;E-0010", "", "r-1c-1 items", "r0c1 items"};
@@ -200,6 +210,8 @@ void TestProgramFind::find()
         m_watcher->seen.clear();
         if (verb == QLatin1String("pick"))
             list->setCurrentRow(arg.toInt());
+        else if (verb == QLatin1String("sort"))
+            table->horizontalHeader()->sectionClicked(0);
         else if (verb == QLatin1String("load"))
             load(false, errorLog(false, true, {"0009"}, {"E-0010,1"}));
         else if (verb == QLatin1String("close"))
@@ -226,6 +238,49 @@ void TestProgramFind::find()
         seen << o;
     }
     QCOMPARE(seen, observed);
+}
+
+void TestProgramFind::matching_data()
+{
+    QTest::addColumn<QStringList>("columns"); // one text per column, its cells split by '|'
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("found"); // row/column of each match
+    QTest::newRow("a capital finds its small letter in a column without capitals")
+        << QStringList{"E-0001|E-0002", "single event|key"} << "T" << "0/1";
+    QTest::newRow("a column lacking a letter of the text is passed over, the next one read")
+        << QStringList{"0001|0002", "Servo off|servo ON"} << "on" << "1/1";
+    QTest::newRow("a letter that folds to a small one matches across columns")
+        << QStringList{"\u017Fervo", "SERVO"} << "s" << "0/0 0/1";
+}
+
+// The same matches whether the columns' letters are still unknown, known from
+// a search before, or the search is read one match at a time.
+void TestProgramFind::matching()
+{
+    QFETCH(QStringList, columns);
+    QFETCH(QString, text);
+    QFETCH(QString, found);
+    QVector<QStringList> cells;
+    for (const QString &column : columns)
+        cells << column.split(QLatin1Char('|'));
+    const auto cellText = [&](int row, int column, QString &out) {
+        out = cells.at(column).value(row);
+        return row < cells.at(column).size();
+    };
+    const auto show = [](const QVector<vfind::CellPos> &positions) {
+        QStringList o;
+        for (const vfind::CellPos &p : positions)
+            o << QStringLiteral("%1/%2").arg(p.row).arg(p.column);
+        return o.join(QLatin1Char(' '));
+    };
+    QVector<vfind::ColumnChars> chars(columns.size());
+    QVector<bool> known(columns.size(), false);
+    QCOMPARE(show(vfind::findInColumns(2, int(columns.size()), text, chars, known, cellText)), found);
+    QCOMPARE(show(vfind::findInColumns(2, int(columns.size()), text, chars, known, cellText)), found);
+    vfind::ColumnScan stepwise(2, int(columns.size()), text);
+    for (int count = 1; !stepwise.finished(); ++count)
+        stepwise.advance(count, chars, known, cellText);
+    QCOMPARE(show(stepwise.found()), found);
 }
 
 QTEST_MAIN(TestProgramFind)
