@@ -23,4 +23,18 @@ bool openRegularFile(QFile &file, QIODevice::OpenMode mode)
     return file.open(mode);
 }
 
+bool tooLongToWrap(const QString &text)
+{
+    constexpr int kLongestWrapped = 100000;
+    for (int start = 0; start < text.size();) {
+        int end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        if (end - start > kLongestWrapped)
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
 } // namespace vlog

@@ -19,4 +19,9 @@ QString readLogText(QIODevice &device);
 // (directory, FIFO, device) or a file that cannot be opened.
 bool openRegularFile(QFile &file, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
+// Whether a text view should show the text without wrapping its lines:
+// wrapping a line of millions of characters takes a text view minutes, so a
+// text with a line of more than 100,000 characters is shown unwrapped.
+bool tooLongToWrap(const QString &text);
+
 } // namespace vlog

@@ -20,8 +20,6 @@ enum class ModePicture { Unchanged, Manual, Auto, Remote };
 QString entryMarker(bool kav);
 // The file name beside the log: "ROBOT.TR0" (Kav) or "ROBOT.OPR".
 QString historyFileName(bool kav);
-// The length of the longest line of a text.
-int longestLine(const QString &text);
 
 // ---------------------------------------------------------------------------
 // Flags

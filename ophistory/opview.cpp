@@ -24,11 +24,11 @@ void Velloran::loadOprFile(const QString &path)
 {
     const bool kav = ui->kav->isChecked();
     QFile file(QFileInfo(path).path() + QLatin1Char('/') + vopr::historyFileName(kav));
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // Like the log, the history is read only from a regular file: a FIFO
+    // named like it would block the window for ever.
+    if (vlog::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text)) {
         const QString text = vlog::readLogText(file);
-        // Wrapping a line of millions of characters takes the text view
-        // minutes; a history with such a line is shown without wrapping.
-        ui->textEdit->setLineWrapMode(vopr::longestLine(text) > 100000 ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+        ui->textEdit->setLineWrapMode(vlog::tooLongToWrap(text) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
         ui->textEdit->setPlainText(text);
         const QStringList entries = text.split(vopr::entryMarker(kav));
         if (!kav)

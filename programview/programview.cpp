@@ -1,6 +1,7 @@
 #include "programview/programview.h"
 
 #include "details/language.h"
+#include "log/logfile.h"
 #include "programview/joblookup.h"
 
 #include <QCoreApplication>
@@ -57,9 +58,12 @@ ProgramView::~ProgramView() = default;
 void ProgramView::loadJob(const QString &logPath, const QString &namePart, int step, int language)
 {
     QFile file(vjob::jobPath(logPath, namePart));
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // A folder or a FIFO named like the job is no job file.
+    if (vlog::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text)) {
         QTextStream in(&file);
-        ui.textEdit->setPlainText(in.readAll());
+        const QString text = in.readAll();
+        ui.textEdit->setLineWrapMode(vlog::tooLongToWrap(text) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+        ui.textEdit->setPlainText(text);
         findStep(step);
         exec();
         return;
