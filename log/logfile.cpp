@@ -23,16 +23,20 @@ bool openRegularFile(QFile &file, QIODevice::OpenMode mode)
     return file.open(mode);
 }
 
-bool tooLongToWrap(const QString &text)
+bool showUnwrapped(const QString &text)
 {
     constexpr int kLongestWrapped = 100000;
-    for (int start = 0; start < text.size();) {
-        int end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        if (end - start > kLongestWrapped)
+    int lineStart = 0;
+    const QChar *chars = text.constData();
+    for (int i = 0; i < text.size(); ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c == u'\n') {
+            lineStart = i + 1;
+        } else if ((c < 0x20 && c != u'\t' && c != u'\r') || c == QChar::ReplacementCharacter) {
             return true;
-        start = end + 1;
+        } else if (i - lineStart >= kLongestWrapped) {
+            return true;
+        }
     }
     return false;
 }

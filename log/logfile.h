@@ -19,9 +19,11 @@ QString readLogText(QIODevice &device);
 // (directory, FIFO, device) or a file that cannot be opened.
 bool openRegularFile(QFile &file, QIODevice::OpenMode mode = QIODevice::ReadOnly);
 
-// Whether a text view should show the text without wrapping its lines:
-// wrapping a line of millions of characters takes a text view minutes, so a
-// text with a line of more than 100,000 characters is shown unwrapped.
-bool tooLongToWrap(const QString &text);
+// Whether a text view should show the text without wrapping its lines.
+// Wrapping takes a text view minutes on a line of millions of characters and
+// on the bytes of a damaged or binary file (control characters, bytes that
+// are no text in the file's encoding); such a text is shown unwrapped. A
+// text with neither is wrapped as usual.
+bool showUnwrapped(const QString &text);
 
 } // namespace vlog

@@ -28,7 +28,7 @@ void Velloran::loadOprFile(const QString &path)
     // named like it would block the window for ever.
     if (vlog::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text)) {
         const QString text = vlog::readLogText(file);
-        ui->textEdit->setLineWrapMode(vlog::tooLongToWrap(text) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+        ui->textEdit->setLineWrapMode(vlog::showUnwrapped(text) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
         ui->textEdit->setPlainText(text);
         const QStringList entries = text.split(vopr::entryMarker(kav));
         if (!kav)

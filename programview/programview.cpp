@@ -62,7 +62,7 @@ void ProgramView::loadJob(const QString &logPath, const QString &namePart, int s
     if (vlog::openRegularFile(file, QIODevice::ReadOnly | QIODevice::Text)) {
         QTextStream in(&file);
         const QString text = in.readAll();
-        ui.textEdit->setLineWrapMode(vlog::tooLongToWrap(text) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
+        ui.textEdit->setLineWrapMode(vlog::showUnwrapped(text) ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
         ui.textEdit->setPlainText(text);
         findStep(step);
         exec();
