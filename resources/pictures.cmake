@@ -20,17 +20,5 @@ add_custom_command(OUTPUT ${_velloran_picture_files}
   COMMENT "Drawing the button icons and mode pictures"
   VERBATIM)
 add_custom_target(velloran_pictures ALL DEPENDS ${_velloran_picture_files})
+list(APPEND VELLORAN_RUNTIME_FILES ${_velloran_picture_files})
 install(FILES ${_velloran_picture_files} DESTINATION .)
-
-# render_window draws the main window at its start size, one PNG per tab page,
-# without a display. `cmake --build <dir> --target velloran_screens` refreshes
-# the pictures in docs/screens.
-add_executable(render_window ${_velloran_tools_dir}/render_window.cpp)
-target_link_libraries(render_window PRIVATE velloran_core)
-add_custom_target(velloran_screens
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:render_window> ${_velloran_root}/docs/screens
-  WORKING_DIRECTORY ${VELLORAN_RUNTIME_DIR}
-  DEPENDS render_window velloran_pictures
-  COMMENT "Rendering the main window into docs/screens"
-  VERBATIM)
