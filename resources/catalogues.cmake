@@ -20,6 +20,7 @@ foreach(lang ko en zh)
   list(APPEND _velloran_catalogue_sources ${ts})
 endforeach()
 add_custom_target(velloran_catalogues ALL DEPENDS ${_velloran_catalogues})
+list(APPEND VELLORAN_RUNTIME_FILES ${_velloran_catalogues})
 install(FILES ${_velloran_catalogues} DESTINATION .)
 
 # Every text that the code marks for translation (tr, QCoreApplication::

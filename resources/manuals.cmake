@@ -1,21 +1,15 @@
 # User manuals: Manual_Velloran_ko.pdf (Korean), Manual_Velloran_en.pdf
 # (English) and Manual_Velloran_ch.pdf (Chinese), found by the program in its
 # working directory. tools/make_manual prints them at build time from the HTML
-# sources in docs/manual, with the window pictures of docs/screens (empty
-# window, tools/render_window) and docs/screens-manual/<ko|en|zh> (sample logs
-# loaded, help texts in the manual's language, make_manual_screens), into the
-# runtime folder; they are installed
-# beside the program. Korean and Chinese need the CJK fonts of Debian's
-# fonts-noto-cjk.
+# sources in docs/manual, with the pictures that tools/render_window drew of
+# the window in the manual's language (screens.cmake), into the runtime
+# folder; they are installed beside the program. Korean and Chinese need the
+# CJK fonts of Debian's fonts-noto-cjk.
 get_filename_component(_velloran_manual_root ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
 set(_velloran_manual_sources ${_velloran_manual_root}/docs/manual)
-set(_velloran_manual_screens ${_velloran_manual_root}/docs/screens-manual)
 
 add_executable(make_manual ${_velloran_manual_root}/tools/make_manual.cpp)
 target_link_libraries(make_manual PRIVATE Qt5::Gui)
-
-file(GLOB _velloran_manual_pictures CONFIGURE_DEPENDS
-     ${_velloran_manual_root}/docs/screens/*.png ${_velloran_manual_screens}/*/*.png)
 
 # language of the source, suffix of the PDF, text fonts (first choice first)
 set(_velloran_manual_ko_suffix ko)
@@ -42,34 +36,12 @@ foreach(lang ko en zh)
   add_custom_command(OUTPUT ${_pdf}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
             $<TARGET_FILE:make_manual> ${_source} ${_pdf} ${_args}
-            --images ${_velloran_manual_screens}/${lang} --images ${_velloran_manual_root}/docs/screens
+            --images ${VELLORAN_SCREENS_DIR}/${lang} --images ${VELLORAN_SCREENS_DIR}
             --version ${PROJECT_VERSION}
-    DEPENDS make_manual ${_source} ${_velloran_manual_pictures}
+    DEPENDS make_manual ${_source} ${VELLORAN_SCREENS_STAMP}
     COMMENT "Printing the user manual Manual_Velloran_${_velloran_manual_${lang}_suffix}.pdf"
     VERBATIM)
   list(APPEND _velloran_manual_files ${_pdf})
 endforeach()
 add_custom_target(velloran_manuals ALL DEPENDS ${_velloran_manual_files})
 install(FILES ${_velloran_manual_files} DESTINATION .)
-
-# make_manual_screens draws the window with the sample logs loaded.
-# `cmake --build <dir> --target velloran_manual_screens` refreshes the
-# pictures in docs/screens-manual.
-add_executable(make_manual_screens ${_velloran_manual_root}/tools/make_manual.cpp)
-target_link_libraries(make_manual_screens PRIVATE velloran_core)
-target_compile_definitions(make_manual_screens PRIVATE VELLORAN_MANUAL_SCREENS)
-add_custom_target(velloran_manual_screens
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:make_manual_screens> --screens ${_velloran_manual_screens}
-          ${_velloran_manual_root}/samples
-  WORKING_DIRECTORY ${VELLORAN_RUNTIME_DIR}
-  COMMENT "Rendering the window with the sample logs into docs/screens-manual"
-  VERBATIM)
-# The help texts and pictures that the window needs lie in the build folder.
-add_dependencies(velloran_manual_screens make_manual_screens)
-if(TARGET velloran_pictures)
-  add_dependencies(velloran_manual_screens velloran_pictures)
-endif()
-if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/help)
-  add_dependencies(velloran_manual_screens velloran_help)
-endif()

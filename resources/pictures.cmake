@@ -13,24 +13,20 @@ set(_velloran_picture_files)
 foreach(picture bookmark.png information.png Auto.png Manual.png Remote.png)
   list(APPEND _velloran_picture_files ${VELLORAN_RUNTIME_DIR}/${picture})
 endforeach()
-add_custom_command(OUTPUT ${_velloran_picture_files}
+# The program's icon for the desktop, in the sizes of an icon theme; the
+# Debian package installs it (packaging/package.cmake).
+set(VELLORAN_ICON_THEME_DIR ${CMAKE_BINARY_DIR}/icons)
+set(_velloran_icon_sizes 16 24 32 48 64 128 256)
+set(VELLORAN_ICON_FILES)
+foreach(size IN LISTS _velloran_icon_sizes)
+  list(APPEND VELLORAN_ICON_FILES ${VELLORAN_ICON_THEME_DIR}/hicolor/${size}x${size}/apps/velloran.png)
+endforeach()
+add_custom_command(OUTPUT ${_velloran_picture_files} ${VELLORAN_ICON_FILES}
   COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:make_pictures> ${VELLORAN_RUNTIME_DIR}
+          $<TARGET_FILE:make_pictures> ${VELLORAN_RUNTIME_DIR} ${VELLORAN_ICON_THEME_DIR} ${_velloran_icon_sizes}
   DEPENDS make_pictures
-  COMMENT "Drawing the button icons and mode pictures"
+  COMMENT "Drawing the button icons, the mode pictures and the program's icon"
   VERBATIM)
-add_custom_target(velloran_pictures ALL DEPENDS ${_velloran_picture_files})
+add_custom_target(velloran_pictures ALL DEPENDS ${_velloran_picture_files} ${VELLORAN_ICON_FILES})
+list(APPEND VELLORAN_RUNTIME_FILES ${_velloran_picture_files})
 install(FILES ${_velloran_picture_files} DESTINATION .)
-
-# render_window draws the main window at its start size, one PNG per tab page,
-# without a display. `cmake --build <dir> --target velloran_screens` refreshes
-# the pictures in docs/screens.
-add_executable(render_window ${_velloran_tools_dir}/render_window.cpp)
-target_link_libraries(render_window PRIVATE velloran_core)
-add_custom_target(velloran_screens
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-          $<TARGET_FILE:render_window> ${_velloran_root}/docs/screens
-  WORKING_DIRECTORY ${VELLORAN_RUNTIME_DIR}
-  DEPENDS render_window velloran_pictures
-  COMMENT "Rendering the main window into docs/screens"
-  VERBATIM)

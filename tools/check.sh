@@ -3,8 +3,9 @@
 # optimised build (build/) and one with AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan/), so that a read past the end of a
 # record fails. Between them each fuzz target runs for a minute
-# (VELLORAN_FUZZ_SECONDS), where a finding fails the check. Ends with CTest's
-# summary of the plain build and the ratio of test lines to the other C++ lines.
+# (VELLORAN_FUZZ_SECONDS), where a finding fails the check. After the plain
+# build its Debian package is installed, tried and removed (as root). Ends
+# with the ratio of test lines to the other C++ lines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,6 +25,9 @@ echo "== release build (build) =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORAN_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Debian package: built, installed, run and removed =="
+tools/check_package.sh build
 
 # The size of the test suite against the rest of the C++ (kept between 25% and 33%).
 count_lines() { git ls-files -z "$@" | xargs -0 cat | grep -cv '^[[:space:]]*$' || true; }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Velloran
 # need, and only those that are missing. Run as root on Debian 12.
+# dpkg-dev and file let the Debian package find its library dependencies
+# (dpkg-shlibdeps); desktop-file-utils checks its desktop entry.
 set -euo pipefail
 
 packages=(
@@ -9,6 +11,7 @@ packages=(
   libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-noto-cjk
+  dpkg-dev file desktop-file-utils
 )
 
 missing=()

@@ -3,7 +3,10 @@
 //   bookmark.png, information.png  the icons of the manual and about buttons (20 x 20)
 //   Auto.png, Manual.png, Remote.png  the mode pictures of the operation history (83 x 75)
 // The mode pictures differ in colour, symbol and word, so that the mode is
-// clear at a glance. Runs without a display (offscreen platform).
+// clear at a glance. Given a second folder and sizes, it also draws the
+// program's icon for the desktop there, in the layout of an icon theme:
+//   hicolor/<size>x<size>/apps/velloran.png  for each size given
+// Runs without a display (offscreen platform).
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -185,6 +188,73 @@ QImage remotePicture()
     return image;
 }
 
+// The program's icon: a log sheet with one record selected, and the arm of
+// an industrial robot pointing at it, on a rounded square. Drawn on a grid of
+// 256 units and scaled, so that every size comes from the same shapes.
+QImage applicationIcon(int size)
+{
+    QImage image = blank(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+
+    QLinearGradient background(0, 8, 0, 248);
+    background.setColorAt(0, QColor(50, 110, 175));
+    background.setColorAt(1, QColor(24, 56, 98));
+    p.setPen(Qt::NoPen);
+    p.setBrush(background);
+    p.drawRoundedRect(QRectF(8, 8, 240, 240), 44, 44);
+
+    // The sheet: a header row, record rows, the selected record in blue.
+    const QRectF sheet(36, 40, 140, 176);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRoundedRect(sheet.translated(5, 6), 10, 10);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(sheet, 10, 10);
+    p.setBrush(QColor(208, 220, 234));
+    p.drawRect(QRectF(sheet.left(), sheet.top() + 18, sheet.width(), 22));
+    p.setBrush(QColor(40, 130, 225));
+    p.drawRect(QRectF(sheet.left(), sheet.top() + 86, sheet.width(), 26));
+    p.setPen(QPen(QColor(150, 165, 185), 6, Qt::SolidLine, Qt::RoundCap));
+    for (const qreal y : {64.0, 136.0, 158.0})
+        p.drawLine(QPointF(sheet.left() + 16, sheet.top() + y), QPointF(sheet.right() - 26, sheet.top() + y));
+    p.setPen(QPen(Qt::white, 6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(sheet.left() + 16, sheet.top() + 99), QPointF(sheet.right() - 26, sheet.top() + 99));
+
+    // The robot: a base on the floor at the right, two links and a gripper
+    // whose jaws reach down towards the selected record.
+    const QColor orange(240, 140, 20);
+    const QColor dark(46, 46, 52);
+    const QPointF shoulder(200, 186), elbow(222, 102), wrist(170, 70);
+    p.setPen(Qt::NoPen);
+    p.setBrush(dark);
+    p.drawRoundedRect(QRectF(166, 200, 68, 22), 6, 6);
+    p.drawRect(QRectF(186, 184, 28, 20));
+    p.setPen(QPen(orange.darker(150), 30, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({shoulder, elbow, wrist}));
+    p.setPen(QPen(orange, 22, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({shoulder, elbow, wrist}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(dark);
+    for (const QPointF &joint : {shoulder, elbow, wrist})
+        p.drawEllipse(joint, 8, 8);
+    // Gripper: a stem from the wrist, a crossbar and two jaws.
+    p.setPen(QPen(dark, 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(wrist, QPointF(166, 98));
+    p.drawLine(QPointF(152, 100), QPointF(180, 100));
+    p.drawLine(QPointF(153, 100), QPointF(156, 118));
+    p.drawLine(QPointF(179, 100), QPointF(176, 118));
+    return image;
+}
+
+bool save(const QImage &image, const QString &path)
+{
+    if (image.save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -193,7 +263,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: make_pictures OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: make_pictures OUTPUT_FOLDER [ICON_THEME_FOLDER SIZE...]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -207,11 +277,25 @@ int main(int argc, char *argv[])
         {"Remote.png", remotePicture()},
     };
     for (const auto &picture : pictures) {
-        const QString path = out.filePath(QString::fromLatin1(picture.name));
-        if (!picture.image.save(path, "PNG")) {
-            std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+        if (!save(picture.image, out.filePath(QString::fromLatin1(picture.name))))
+            return 1;
+    }
+    if (argc < 3)
+        return 0;
+    const QDir icons(QString::fromLocal8Bit(argv[2]));
+    for (int i = 3; i < argc; ++i) {
+        const int size = QByteArray(argv[i]).toInt();
+        if (size < 16 || size > 1024) {
+            std::fprintf(stderr, "make_pictures: no icon size: %s\n", argv[i]);
+            return 2;
+        }
+        const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        if (!icons.mkpath(folder)) {
+            std::fprintf(stderr, "make_pictures: cannot create %s\n", qPrintable(icons.filePath(folder)));
             return 1;
         }
+        if (!save(applicationIcon(size), icons.filePath(folder + QStringLiteral("/velloran.png"))))
+            return 1;
     }
     return 0;
 }
