@@ -12,10 +12,10 @@ QVector<int> signalBytes(const QString &text)
     if (closing < rest.size())
         rest.remove(closing, 1);
 
-    const QStringList tokens = rest.split(QLatin1Char(' '), Qt::KeepEmptyParts);
+    const QVector<QStringRef> tokens = rest.splitRef(QLatin1Char(' '), Qt::KeepEmptyParts);
     QVector<int> bytes;
     bytes.reserve(tokens.size());
-    for (const QString &token : tokens) {
+    for (const QStringRef &token : tokens) {
         bool ok = false;
         const int value = token.toInt(&ok, 16);
         bytes << (ok ? value & 0xFF : 0);
