@@ -22,6 +22,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <sys/resource.h>
+
 namespace {
 
 QString makeLog(int records)
@@ -81,15 +83,25 @@ void writeHelp(const QString &helpDir)
 
 struct Timing
 {
-    double seconds = 0;
+    double seconds = 0;   // wall clock
+    double cpu = 0;       // user and system time of the process, all threads
     qint64 bytes = 0;
 };
+
+double childCpu()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 // The median of `runs` whole runs of velloran-report.
 Timing run(const QStringList &args, const QString &output, int runs)
 {
-    QVector<double> times;
+    QVector<double> times, cpus;
     for (int i = 0; i < runs; ++i) {
+        const double cpuBefore = childCpu();
         QProcess p;
         QElapsedTimer timer;
         timer.start();
@@ -97,9 +109,11 @@ Timing run(const QStringList &args, const QString &output, int runs)
         if (!p.waitForFinished(-1) || p.exitCode() != 0)
             qFatal("velloran-report failed: %s", p.readAllStandardError().constData());
         times << double(timer.nsecsElapsed()) / 1e9;
+        cpus << childCpu() - cpuBefore;
     }
     std::sort(times.begin(), times.end());
-    return {times.at(times.size() / 2), QFileInfo(output).size()};
+    std::sort(cpus.begin(), cpus.end());
+    return {times.at(times.size() / 2), cpus.at(cpus.size() / 2), QFileInfo(output).size()};
 }
 
 } // namespace
@@ -118,6 +132,7 @@ int main(int argc, char *argv[])
     const QString out = dir.filePath(QStringLiteral("report"));
 
     std::printf("| records | log size | html | csv | json |\n|---|---|---|---|---|\n");
+    // Wall clock and CPU time (user and system, all threads) of whole runs.
     for (int records : sizes) {
         const QString backup = dir.filePath(QStringLiteral("robot-%1").arg(records));
         const QByteArray log = makeLog(records).toLatin1();
@@ -127,7 +142,7 @@ int main(int argc, char *argv[])
             const Timing t = run({QStringLiteral("--help-dir"), help, QStringLiteral("--format"), QLatin1String(form),
                                   QStringLiteral("-o"), out, backup},
                                  out, 5);
-            std::printf(" %.2f s (%.0f MB) |", t.seconds, double(t.bytes) / 1e6);
+            std::printf(" %.2f s, CPU %.2f s (%.0f MB) |", t.seconds, t.cpu, double(t.bytes) / 1e6);
             std::fflush(stdout);
         }
         std::printf("\n");
@@ -136,14 +151,20 @@ int main(int argc, char *argv[])
     // Eight backups of 10,000 records: one after the other, and as one folder.
     const QString fleet = dir.filePath(QStringLiteral("fleet"));
     const QByteArray log = makeLog(10000).toLatin1();
-    double single = 0;
+    double single = 0, singleCpu = 0;
     for (int i = 1; i <= 8; ++i) {
         const QString backup = fleet + QStringLiteral("/robot%1").arg(i);
         write(backup + QStringLiteral("/ROBOT.ERR"), log);
-        single += run({QStringLiteral("--help-dir"), help, QStringLiteral("-o"), out, backup}, out, 3).seconds;
+        const Timing t = run({QStringLiteral("--help-dir"), help, QStringLiteral("-o"), out, backup}, out, 3);
+        single += t.seconds;
+        singleCpu += t.cpu;
     }
     const Timing together = run({QStringLiteral("--help-dir"), help, QStringLiteral("-o"), out, fleet}, out, 3);
-    std::printf("\n8 backups of 10,000 records, html: one at a time %.2f s, as one folder %.2f s (%.2fx) on %d cores\n",
-                single, together.seconds, single / together.seconds, QThread::idealThreadCount());
+    std::printf("\n8 backups of 10,000 records, html: one at a time %.2f s (CPU %.2f s), as one folder %.2f s "
+                "(CPU %.2f s), %.2fx, on %d cores\n",
+                single, singleCpu, together.seconds, together.cpu, single / together.seconds, QThread::idealThreadCount());
+    QFile loadavg(QStringLiteral("/proc/loadavg"));
+    if (loadavg.open(QIODevice::ReadOnly))
+        std::printf("load average: %s", loadavg.readAll().constData());
     return 0;
 }

@@ -209,6 +209,23 @@ void readLog(Backup &backup, const QString &name, const vlog::HelpDatabase &help
     backup.logs.append(std::move(log));
 }
 
+// A date cell "yyyy/MM/dd"; invalid for anything else. (QDate::fromString
+// would look at the time zone file for every record.)
+QDate dateOf(const QString &text)
+{
+    if (text.size() != 10 || text.at(4) != QLatin1Char('/') || text.at(7) != QLatin1Char('/'))
+        return QDate();
+    int parts[3] = {0, 0, 0};
+    const int starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
+    for (int p = 0; p < 3; ++p)
+        for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
+            if (!text.at(i).isDigit() || text.at(i).unicode() > '9')
+                return QDate();
+            parts[p] = parts[p] * 10 + (text.at(i).unicode() - '0');
+        }
+    return QDate(parts[0], parts[1], parts[2]);
+}
+
 void countDays(Backup &backup)
 {
     QMap<QDate, DayCount> byDay;
@@ -219,7 +236,7 @@ void countDays(Backup &backup)
             const vlog::CodeKind kind = vlog::codeMeaning(row.cells[vlog::ColCode]).kind;
             if (kind == vlog::CodeKind::Unknown)
                 continue;
-            const QDate date = QDate::fromString(row.text(vlog::ColDate), QStringLiteral("yyyy/MM/dd"));
+            const QDate date = dateOf(row.text(vlog::ColDate));
             if (!date.isValid()) {
                 ++backup.undated;
                 continue;

@@ -27,6 +27,7 @@ table.records td { white-space: nowrap; font-size: 8.5pt; }
 table.records td.m, table.stats td.t { white-space: normal; }
 table.records td.m { min-width: 16em; }
 table.stats td.t { max-width: 34em; font-size: 9pt; }
+table.stats td.c { white-space: nowrap; }
 details summary { cursor: pointer; color: #36506e; }
 div.sig { white-space: normal; min-width: 30em; max-width: 48em; padding: .2em 0; }
 div.sig b { display: inline-block; min-width: 5.5em; }
@@ -46,6 +47,14 @@ svg.chart text { font-family: "DejaVu Sans", Arial, sans-serif; font-size: 10px;
 // that XML 1.0 does not allow (what a damaged log may hold) replaced.
 void escape(QString &out, const QString &text, bool lines = false)
 {
+    // Most texts need nothing.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) {
+            const ushort u = c.unicode();
+            return u >= 0x20 && u != '&' && u != '<' && u != '>' && u != '"' && u < 0xFFFE;
+        })) {
+        out += text;
+        return;
+    }
     for (const QChar c : text) {
         const ushort u = c.unicode();
         switch (u) {
@@ -210,8 +219,8 @@ void statisticsTable(QString &out, const LogReport &log)
                          "<th>Cause</th><th>Remedy</th></tr></thead><tbody>\n");
     for (const StatisticsEntry &e : log.statistics) {
         out += QLatin1String("<tr><td class=\"n\">")
-            + (e.row.empty ? QString::number(e.row.count) : esc(e.row.countText)) + QLatin1String("</td><td>")
-            + esc(e.row.code) + QLatin1String("</td><td class=\"t\">") + esc(e.row.message)
+            + (e.row.empty ? QString::number(e.row.count) : esc(e.row.countText))
+            + QLatin1String("</td><td class=\"c\">") + esc(e.row.code) + QLatin1String("</td><td class=\"t\">") + esc(e.row.message)
             + QLatin1String("</td><td class=\"t\">") + esc(e.cause, true) + QLatin1String("</td><td class=\"t\">")
             + esc(e.remedy, true) + QLatin1String("</td></tr>\n");
     }
@@ -279,13 +288,13 @@ void signalDetails(QString &out, const Backup &b, const LogReport &log, const vl
         out += QLatin1String("system ");
         appendNumber(out, systemBits(columnBytes(vlog::ColSI), vlog::systemInputBits, kLastInputByte, nullptr)
                               + systemBits(columnBytes(vlog::ColSO), vlog::systemOutputBits, kLastOutputByte, nullptr));
-        out += QLatin1String(" · ");
+        out += QLatin1String(" &#183; ");
     }
     out += QLatin1String("DI ");
     appendNumber(out, general[0]);
-    out += QLatin1String(" · DO ");
+    out += QLatin1String(" &#183; DO ");
     appendNumber(out, general[1]);
-    out += QLatin1String(arc ? " · arc</summary><div class=\"sig\">" : "</summary><div class=\"sig\">");
+    out += QLatin1String(arc ? " &#183; arc</summary><div class=\"sig\">" : "</summary><div class=\"sig\">");
 
     if (lum) {
         for (const int column : {int(vlog::ColSI), int(vlog::ColSO)}) {

@@ -219,7 +219,7 @@ int main(int argc, char *argv[])
     const bool progress = isatty(STDERR_FILENO) && (inputBytes >= 4 * 1024 * 1024 || folders.size() >= 8);
     QFuture<Part> future = QtConcurrent::mapped(folders, std::function<Part(const QString &)>(makePart));
     while (progress && !future.isFinished()) {
-        say(QStringLiteral("\rvelloran-report: %1 of %2 backups, %3 records read\033[K")
+        say(QStringLiteral("\rvelloran-report: %1 of %2 backups done, %3 records read\033[K")
                 .arg(done.load())
                 .arg(folders.size())
                 .arg(thousands(records.load())));

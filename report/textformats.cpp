@@ -22,7 +22,7 @@ Pieces renderRows(int count, const std::function<void(QString &out, int row)> &r
     constexpr int kPiece = 2000;
     const std::function<QByteArray(int)> piece = [&](int start) {
         QString out;
-        out.reserve(kPiece * 256);
+        out.reserve(kPiece * 1024);
         for (int r = start; r < std::min(count, start + kPiece); ++r)
             row(out, r);
         return out.toUtf8();

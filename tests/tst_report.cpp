@@ -238,6 +238,7 @@ void TestReport::htmlIsWellFormedAndSelfContained()
     QCOMPARE(elements.count("section"), 4);
     QVERIFY(!html.contains("<script", Qt::CaseInsensitive) && !html.contains("src=", Qt::CaseInsensitive));
     QVERIFY(!html.contains("http:") && !html.contains("https:") && !html.contains("url("));
+    QVERIFY(!html.contains(QChar(0xC2)));   // UTF-8 read as Latin-1 somewhere
     const QRegularExpression href(QStringLiteral("href=\"([^\"]*)\""));
     int links = 0;
     for (auto m = href.globalMatch(html); m.hasNext(); ++links)
