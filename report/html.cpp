@@ -4,6 +4,8 @@
 #include "details/signalbytes.h"
 #include "report/writers.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
@@ -336,6 +338,33 @@ void signalDetails(QString &out, const Backup &b, const LogReport &log, const vl
     out += QLatin1String("</div></details>");
 }
 
+// The signals of a record as signalDetails writes them, kept per thread for
+// the signal cells last seen: a log repeats the same states many times.
+void cachedSignalDetails(QString &out, const Backup &b, const LogReport &log, const vlog::LogRow &row)
+{
+    if (row.arcEntry >= 0) {
+        signalDetails(out, b, log, row);
+        return;
+    }
+    thread_local QHash<QString, QString> cache;
+    QString key(b.family == vlog::Family::Lum ? QLatin1Char('L') : QLatin1Char('K'));
+    for (int c = vlog::kFirstSignalColumn; c <= vlog::kLastSignalColumn; ++c) {
+        key += QChar(row.has(c) ? 0x1F : 0x1E);
+        key += row.cells[size_t(c)];
+    }
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd()) {
+        out += found.value();
+        return;
+    }
+    QString details;
+    signalDetails(details, b, log, row);
+    if (cache.size() >= 4096)
+        cache.clear();
+    cache.insert(key, details);
+    out += details;
+}
+
 // The records table of a log; its rows are made in pieces on all cores.
 Pieces recordsTable(const Backup &b, const LogReport &log)
 {
@@ -357,7 +386,7 @@ Pieces recordsTable(const Backup &b, const LogReport &log)
             o += QLatin1String("</td>");
         }
         o += QLatin1String("<td>");
-        signalDetails(o, b, log, row);
+        cachedSignalDetails(o, b, log, row);
         o += QLatin1String("</td></tr>\n");
     });
     bytes << QByteArrayLiteral("</tbody></table>\n");
