@@ -92,6 +92,14 @@ void csvField(QString &out, const QString &text)
 void jsonString(QString &out, const QString &text)
 {
     out += QLatin1Char('"');
+    // Most texts need no escape.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) {
+            return c.unicode() >= 0x20 && c != QLatin1Char('"') && c != QLatin1Char('\\');
+        })) {
+        out += text;
+        out += QLatin1Char('"');
+        return;
+    }
     for (const QChar c : text) {
         const ushort u = c.unicode();
         if (u == '"' || u == '\\') {
@@ -143,7 +151,9 @@ void jsonRecord(QString &out, const LogReport &log, const vlog::LogRow &row)
     for (int c = 0; c < vlog::kRecordColumns; ++c) {
         if (c > 0)
             out += QLatin1Char(',');
-        out += QLatin1Char('"') + QLatin1String(kColumnNames[c].json) + QLatin1String("\":");
+        out += QLatin1Char('"');
+        out += QLatin1String(kColumnNames[c].json);
+        out += QLatin1String("\":");
         if (row.has(c))
             jsonString(out, row.cells[size_t(c)]);
         else
