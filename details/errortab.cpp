@@ -15,32 +15,12 @@ QString cellText(const QTableWidget *table, int row, int column)
 
 QString Velloran::codeMessage(const QString &code, const QString &axisText) const
 {
-    const vlog::CodeMeaning meaning = vlog::codeMeaning(code);
-    const vlog::MessageParameters p = vlog::messageParameters(axisText, family());
-    QString message = QStringLiteral("");
-    switch (meaning.kind) {
-    case vlog::CodeKind::Error:
-        return errorMessage(meaning.number, p.p1, p.p2);
-    case vlog::CodeKind::Warning:
-        return warningMessage(meaning.number, p.p1, p.p2);
-    case vlog::CodeKind::LumStop:
-        lumStopReason(meaning.number, message);
-        break;
-    case vlog::CodeKind::KavStop:
-        kavStopReason(code, message);
-        break;
-    case vlog::CodeKind::Unknown:
-        break;
-    }
-    return message;
+    return help.codeMessage(family(), language(), code, axisText);
 }
 
 void Velloran::codeCauseRemedy(const vlog::CodeMeaning &meaning, QString &cause, QString &remedy) const
 {
-    if (meaning.kind == vlog::CodeKind::Error)
-        errorCauseRemedy(meaning.number, cause, remedy);
-    else if (meaning.kind == vlog::CodeKind::Warning)
-        warningCauseRemedy(meaning.number, cause, remedy);
+    help.codeCauseRemedy(family(), language(), meaning, cause, remedy);
 }
 
 void Velloran::fillErrorTab(int row)

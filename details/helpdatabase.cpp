@@ -151,4 +151,62 @@ void HelpDatabase::warningCauseRemedy(bool kav, int language, int code, QString 
     }
 }
 
+QString HelpDatabase::codeMessage(Family family, int language, const QString &code, const QString &axisText) const
+{
+    const bool kav = family == Family::Kav;
+    const CodeMeaning meaning = vlog::codeMeaning(code);
+    const MessageParameters p = messageParameters(axisText, family);
+    QString message = QStringLiteral("");
+    switch (meaning.kind) {
+    case CodeKind::Error:
+        return errorMessage(kav, language, meaning.number, p.p1, p.p2);
+    case CodeKind::Warning:
+        return warningMessage(kav, language, meaning.number, p.p1, p.p2);
+    case CodeKind::LumStop:
+        lumStops.lookupNumber(meaning.number, message);
+        break;
+    case CodeKind::KavStop:
+        kavStops.lookupText(code, message);
+        break;
+    case CodeKind::Unknown:
+        break;
+    }
+    return message;
+}
+
+void HelpDatabase::codeCauseRemedy(Family family, int language, const CodeMeaning &meaning, QString &cause,
+                                   QString &remedy) const
+{
+    const bool kav = family == Family::Kav;
+    if (meaning.kind == CodeKind::Error)
+        errorCauseRemedy(kav, language, meaning.number, cause, remedy);
+    else if (meaning.kind == CodeKind::Warning)
+        warningCauseRemedy(kav, language, meaning.number, cause, remedy);
+}
+
+QString DatabaseLookups::errorMessage(int code, const QString &p1, const QString &p2)
+{
+    return m_help.errorMessage(m_kav, m_language, code, p1, p2);
+}
+
+QString DatabaseLookups::warningMessage(int code, const QString &p1, const QString &p2)
+{
+    return m_help.warningMessage(m_kav, m_language, code, p1, p2);
+}
+
+// A stop code without an entry gives an empty text, as in the window.
+QString DatabaseLookups::kavStopReason(const QString &code)
+{
+    QString text = QStringLiteral("");
+    m_help.kavStops.lookupText(code, text);
+    return text;
+}
+
+QString DatabaseLookups::lumStopReason(int code)
+{
+    QString text = QStringLiteral("");
+    m_help.lumStops.lookupNumber(code, text);
+    return text;
+}
+
 } // namespace vlog

@@ -3,6 +3,7 @@
 
 #include "details/language.h"
 #include "details/messagecodes.h"
+#include "log/logparser.h"
 
 #include <QHash>
 #include <QString>
@@ -90,6 +91,35 @@ struct HelpDatabase
     // Cause and remedy of a code; both stay as they were when nothing matches.
     void errorCauseRemedy(bool kav, int language, int code, QString &cause, QString &remedy) const;
     void warningCauseRemedy(bool kav, int language, int code, QString &cause, QString &remedy) const;
+
+    // The message of a record's code with the parameters of its "AxisNo"
+    // text: errors and warnings from the help texts, stops from the
+    // stop-reason tables (an empty text when there is none).
+    QString codeMessage(Family family, int language, const QString &code, const QString &axisText) const;
+    // Cause and remedy of an error or warning code; left as they were for
+    // other kinds and codes without help.
+    void codeCauseRemedy(Family family, int language, const CodeMeaning &meaning, QString &cause,
+                         QString &remedy) const;
+};
+
+// The parser's message lookups answered from a help database for one family
+// and language.
+class DatabaseLookups : public MessageLookups
+{
+public:
+    DatabaseLookups(const HelpDatabase &help, Family family, int language)
+        : m_help(help), m_kav(family == Family::Kav), m_language(language)
+    {
+    }
+    QString errorMessage(int code, const QString &p1, const QString &p2) override;
+    QString warningMessage(int code, const QString &p1, const QString &p2) override;
+    QString kavStopReason(const QString &code) override;
+    QString lumStopReason(int code) override;
+
+private:
+    const HelpDatabase &m_help;
+    bool m_kav;
+    int m_language;
 };
 
 } // namespace vlog

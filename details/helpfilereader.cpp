@@ -119,7 +119,15 @@ void buildLumStopTable(StopReasonTable &table)
     table.assign(codes, texts);
 }
 
-void readHelpFile(const QString &path, const QString &programDir, HelpDatabase &help)
+namespace {
+
+// The folder of the Lum/Luma help files of a language in a help folder.
+QString lumFolderIn(const QString &helpDir, int language)
+{
+    return helpDir + QLatin1Char('/') + QLatin1String(languageFiles(language)->helpFolder);
+}
+
+void readHelpFileIn(const QString &path, const QString &helpDir, HelpDatabase &help)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -137,9 +145,9 @@ void readHelpFile(const QString &path, const QString &programDir, HelpDatabase &
         table.assign(kav.codes, kav.messages, kav.causes, kav.remedies);
     }
 
-    // Lum/Luma files are known by their whole path below the program's folder.
+    // Lum/Luma files are known by their whole path below the help folder.
     for (int language = 0; language < kLanguageCount; ++language) {
-        const QString dir = lumHelpFolder(programDir, language);
+        const QString dir = lumFolderIn(helpDir, language);
         if (path == dir + QStringLiteral("/HELP_ERR.xml")) {
             const HelpFileContents lum = readLumHelp(root, fileName);
             help.lumErrors[language].assign(lum.codes, lum.messages, lum.causes, lum.remedies);
@@ -152,22 +160,34 @@ void readHelpFile(const QString &path, const QString &programDir, HelpDatabase &
     }
 }
 
+} // namespace
+
+void readHelpFile(const QString &path, const QString &programDir, HelpDatabase &help)
+{
+    readHelpFileIn(path, programDir + QStringLiteral("/help"), help);
+}
+
 QString lumHelpFolder(const QString &programDir, int language)
 {
-    return programDir + QStringLiteral("/help/") + QLatin1String(languageFiles(language)->helpFolder);
+    return lumFolderIn(programDir + QStringLiteral("/help"), language);
+}
+
+void loadHelpFolder(const QString &helpDir, HelpDatabase &help)
+{
+    readHelpFileIn(helpDir + QStringLiteral("/Kav/HELP_ERR_Kav.xml"), helpDir, help);
+    readHelpFileIn(helpDir + QStringLiteral("/Kav/HELP_WARN_Kav.xml"), helpDir, help);
+    buildKavStopTable(help.kavStops);
+    for (int language = 0; language < kLanguageCount; ++language) {
+        const QString folder = lumFolderIn(helpDir, language);
+        readHelpFileIn(folder + QStringLiteral("/HELP_ERR.xml"), helpDir, help);
+        readHelpFileIn(folder + QStringLiteral("/HELP_WARN.xml"), helpDir, help);
+    }
+    buildLumStopTable(help.lumStops);
 }
 
 void loadHelpDatabase(const QString &programDir, HelpDatabase &help)
 {
-    readHelpFile(programDir + QStringLiteral("/help/Kav/HELP_ERR_Kav.xml"), programDir, help);
-    readHelpFile(programDir + QStringLiteral("/help/Kav/HELP_WARN_Kav.xml"), programDir, help);
-    buildKavStopTable(help.kavStops);
-    for (int language = 0; language < kLanguageCount; ++language) {
-        const QString folder = lumHelpFolder(programDir, language);
-        readHelpFile(folder + QStringLiteral("/HELP_ERR.xml"), programDir, help);
-        readHelpFile(folder + QStringLiteral("/HELP_WARN.xml"), programDir, help);
-    }
-    buildLumStopTable(help.lumStops);
+    loadHelpFolder(programDir + QStringLiteral("/help"), help);
 }
 
 } // namespace vlog

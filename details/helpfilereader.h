@@ -45,5 +45,7 @@ void readHelpFile(const QString &path, const QString &programDir, HelpDatabase &
 // and warnings, the Kav stop reasons, the Lum/Luma errors and warnings of
 // Korean, English and Chinese, the Lum/Luma stop reasons.
 void loadHelpDatabase(const QString &programDir, HelpDatabase &help);
+// The same from a help folder of any name that holds Kav/, kor/, eng/ and chn/.
+void loadHelpFolder(const QString &helpDir, HelpDatabase &help);
 
 } // namespace vlog

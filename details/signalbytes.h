@@ -34,6 +34,7 @@ struct SignalBit
     const char *label;
     int byte;
     int bit;
+    const char *signal; // what it means, in English
 };
 
 // The system inputs (SI column) and system outputs (SO column). Bits that are

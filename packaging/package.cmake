@@ -2,7 +2,7 @@
 # velloran_<version>_amd64.deb, which holds
 #   /opt/velloran/            the runnable folder, as `cmake --install` lays it out
 #   /usr/bin/velloran         starts the viewer in that folder
-#   /usr/bin/velloran-report  runs the report program there (when it is built)
+#   /usr/bin/velloran-report  runs the report program there
 #   /usr/share/applications/velloran.desktop, the icon in /usr/share/icons/hicolor
 #   and the licence in /usr/share/doc/velloran/copyright
 # The files outside the runnable folder belong to the component "desktop",
@@ -16,13 +16,8 @@ set(VELLORAN_PACKAGE_MAINTAINER "Velloran developers <velloran@localhost>"
 set(_velloran_packaging ${CMAKE_CURRENT_LIST_DIR})
 set(_velloran_launchers ${CMAKE_BINARY_DIR}/launchers)
 
-set(_velloran_programs velloran)
-if(TARGET velloran-report)
-  # The report program lies in the runnable folder beside the viewer.
-  install(TARGETS velloran-report RUNTIME DESTINATION .)
-  list(APPEND _velloran_programs velloran-report)
-endif()
-foreach(program IN LISTS _velloran_programs)
+# Both programs lie in the runnable folder; their launchers go on the PATH.
+foreach(program IN ITEMS velloran velloran-report)
   configure_file(${_velloran_packaging}/${program}.in ${_velloran_launchers}/${program} @ONLY)
   install(PROGRAMS ${_velloran_launchers}/${program} DESTINATION /usr/bin
           COMPONENT desktop EXCLUDE_FROM_ALL)

@@ -17,7 +17,7 @@ export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 
 # id | file | what the fault is | perl substitution (run with -0pi)
 faults=(
-  "F01|log/statistics.cpp|statistics read the parameters from the wrong column|s/firstRows\.value\(code, -1\), vlog::ColAxisNo\)/firstRows.value(code, -1), vlog::ColMessage)/"
+  "F01|log/codestatistics.cpp|statistics read the parameters from the wrong column|s/table\.cell\(firstRows\.at\(i\), ColAxisNo, axis\)/table.cell(firstRows.at(i), ColMessage, axis)/"
   "F02|log/recordtable.cpp|arrow keys: Up and Down swapped|s/key == Qt::Key_Up \? -1 : 1/key == Qt::Key_Up ? 1 : -1/"
   "F03|log/logtable.cpp|rows of the previous log not dropped (heights survive)|s/\n *m_table->setRowCount\(0\);//"
   "F04|app/translation.cpp|notices translated for English instead of Chinese|s/m_language == vlog::Chinese/m_language == vlog::English/"
@@ -26,7 +26,7 @@ faults=(
   "F07|details/iosnapshot.cpp|unchecked general I/O box gets a wrong style sheet|s/kUnchecked = QStringLiteral\(\"color : grey\"\)/kUnchecked = QStringLiteral(\"color: grey\")/"
   "F08|log/logparser.cpp|arc notice comes after the eight-axes notice|s/bool arcNoticeShown = false;/bool arcNoticeShown = false; bool pendingArc = false;/; s/sink\.notice\(Notice::Arc\);/pendingArc = true;/; s/(\n *)row\.set\(ColNo, simplified/\$1if (pendingArc) { pendingArc = false; sink.notice(Notice::Arc); }\$1row.set(ColNo, simplified/"
   "F09|log/statistics.cpp|statistics sorted ascending|s/sortItems\(StatCount, Qt::DescendingOrder\)/sortItems(StatCount, Qt::AscendingOrder)/"
-  "F10|details/signalbytes.cpp|MC1 and MC2 system inputs swapped|s/\{\"mc2\", 2, 1\}/{\"mc2\", 2, 3}/; s/\{\"mc1\", 2, 3\}/{\"mc1\", 2, 1}/"
+  "F10|details/signalbytes.cpp|MC1 and MC2 system inputs swapped|s/\{\"mc2\", 2, 1,/{\"mc2\", 2, 3,/; s/\{\"mc1\", 2, 3,/{\"mc1\", 2, 1,/"
   "F11|details/messagecodes.cpp|Error Code box uses the second parameter under Kav too|s/family == Family::Lum && parameters\.size\(\) >= 2/parameters.size() >= 2/"
   "F12|log/logopen.cpp|indicators cleared under Kav instead of Lum/Luma|s/if \(family\(\) == vlog::Family::Lum\) \{/if (family() == vlog::Family::Kav) {/"
   "F13|search/finddialog.cpp|closing the find dialog leaves its result list shown|s/\n *ui\.listWidget->hide\(\);\n *QDialog::closeEvent/\n    QDialog::closeEvent/"
