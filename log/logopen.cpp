@@ -4,6 +4,7 @@
 #include "app/formtables.h"
 #include "app/velloran.h"
 #include "app/velloranform.h"
+#include "app/waitcursor.h"
 #include "search/finddialog.h"
 
 #include <QFile>
@@ -94,6 +95,7 @@ void Velloran::loadLog(const QString &path)
     QFile file(path);
     if (!vlog::openRegularFile(file))
         return;
+    const WaitCursor wait;
     int records = 0;
     {
         // The chunks are views into the text, which lives until the parse is done.

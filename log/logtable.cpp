@@ -1,8 +1,10 @@
 // Filling the record table from a parsed log, and the parser's notices.
 
 #include "app/translation.h"
+#include "app/waitcursor.h"
 #include "app/velloran.h"
 #include "app/velloranform.h"
+#include "log/recorditem.h"
 #include "log/windowlookups.h"
 #include "search/tablesearch.h"
 
@@ -50,7 +52,7 @@ public:
         for (int c = 0; c < vlog::kRecordColumns; ++c) {
             if (!cells.has(c))
                 continue;
-            auto *item = new QTableWidgetItem(cells.cells[size_t(c)]);
+            auto *item = new RecordItem(cells.cells[size_t(c)]);
             m_table->setItem(row, c, item);
             m_search.addCell(c, cells.cells[size_t(c)]);
             if (c == vlog::ColNo && cells.arcEntry >= 0)
@@ -86,6 +88,7 @@ void Velloran::parseArcLines(const QStringList &lines, int start)
 
 void Velloran::showNotice(vlog::Notice notice)
 {
+    const WaitCursor::Paused arrow;
     if (notice == vlog::Notice::EightAxes) {
         const MessageTranslation translation(this);
         QMessageBox::information(this, tr("Velloran"),
