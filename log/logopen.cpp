@@ -96,14 +96,7 @@ void Velloran::loadLog(const QString &path)
     if (!vlog::openRegularFile(file))
         return;
     const WaitCursor wait;
-    int records = 0;
-    {
-        // The chunks are views into the text, which lives until the parse is done.
-        const QString text = vlog::readLogText(file);
-        const QVector<QStringRef> chunks = text.splitRef(QLatin1Char('#'));
-        records = chunks.size() - 1;
-        parseLogChunks(chunks);
-    }
+    const int records = parseLogFile(file);
     countCodes(records);
     file.close();
 }

@@ -4,6 +4,7 @@
 #include "app/waitcursor.h"
 #include "app/velloran.h"
 #include "app/velloranform.h"
+#include "log/logload.h"
 #include "log/recorditem.h"
 #include "log/windowlookups.h"
 #include "search/tablesearch.h"
@@ -76,9 +77,20 @@ void Velloran::parseLog(const QStringList &chunks)
 void Velloran::parseLogChunks(const QVector<QStringRef> &chunks)
 {
     const bool stop = vlog::isStopLogName(QFileInfo(ui->file_add->text()).fileName());
-    WindowLookups lookups(*this);
+    WindowLookups lookups(help, family() == vlog::Family::Kav, language());
     TableSink sink(*this);
     vlog::parseLog(chunks, family(), stop, lookups, arcFlag, arcLists, sink);
+}
+
+int Velloran::parseLogFile(QIODevice &file)
+{
+    // Reading, decoding and parsing go on beside the window's thread, which
+    // fills the table row by row as the parser gives them and shows each
+    // notice before the row of its record.
+    const bool stop = vlog::isStopLogName(QFileInfo(ui->file_add->text()).fileName());
+    WindowLookups lookups(help, family() == vlog::Family::Kav, language());
+    TableSink sink(*this);
+    return vlog::parseBeside(file, family(), stop, lookups, arcFlag, arcLists, sink);
 }
 
 void Velloran::parseArcLines(const QStringList &lines, int start)
