@@ -287,12 +287,14 @@ public:
     // The text of a cell from its raw piece. Logs repeat themselves from one
     // record to the next (dates, programs, signal bytes): a piece equal to the
     // one this column had in the previous record gives the same shared text.
+    // The previous piece is kept as a copy, since its record may be gone.
     const QString &cell(int column, Span raw)
     {
         Last &last = m_last[column];
-        if (!last.valid || last.raw.n != raw.n
-            || (raw.n && memcmp(last.raw.p, raw.p, size_t(raw.n) * sizeof(QChar)) != 0)) {
-            last.raw = raw;
+        if (!last.valid || last.raw.size() != raw.n
+            || (raw.n && memcmp(last.raw.constData(), raw.p, size_t(raw.n) * sizeof(QChar)) != 0)) {
+            last.raw.clear();
+            last.raw.append(raw.p, raw.n);
             last.text = simplified(raw);
             last.valid = true;
         }
@@ -416,7 +418,7 @@ public:
 private:
     struct Last
     {
-        Span raw;
+        QVarLengthArray<QChar, 48> raw;
         QString text;
         bool valid = false;
     };
