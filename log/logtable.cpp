@@ -26,6 +26,7 @@ public:
 
     ~TableSink() override
     {
+        announceCells();
         m_search.endFill();
         m_table->verticalHeader()->setUpdatesEnabled(true);
     }
@@ -41,12 +42,16 @@ public:
         // Without updates a row's new height costs the same in a table of
         // any length.
         m_table->verticalHeader()->setUpdatesEnabled(false);
+        quiet();
     }
     void notice(vlog::Notice notice) override
     {
+        // The rows so far stand in the table behind the notice.
+        announceCells();
         m_table->verticalHeader()->setUpdatesEnabled(true);
         m_window.showNotice(notice);
         m_table->verticalHeader()->setUpdatesEnabled(false);
+        quiet();
     }
     void row(int row, const vlog::LogRow &cells) override
     {
@@ -61,12 +66,35 @@ public:
         }
         if (cells.eightAxes)
             m_table->setRowHeight(row, cells.height());
+        m_filled = std::max(m_filled, row + 1);
     }
 
 private:
+    // While the table fills, its model tells no one of each new cell: a shown
+    // table would find the place of every cell, which after a row's new
+    // height means measuring all rows again. The cells are announced at
+    // once, before a notice and at the end.
+    void quiet() { m_wasQuiet = m_table->model()->blockSignals(true); m_quiet = true; }
+    void announceCells()
+    {
+        if (!m_quiet)
+            return;
+        QAbstractItemModel *model = m_table->model();
+        model->blockSignals(m_wasQuiet);
+        m_quiet = false;
+        if (m_filled > m_announced) {
+            emit model->dataChanged(model->index(m_announced, 0), model->index(m_filled - 1, vlog::kRecordColumns - 1));
+            m_announced = m_filled;
+        }
+    }
+
     Velloran &m_window;
     QTableWidget *m_table;
     TableSearch &m_search;
+    bool m_quiet = false;
+    bool m_wasQuiet = false;
+    int m_filled = 0;      // rows up to here have their cells
+    int m_announced = 0;   // rows up to here were announced
 };
 
 void Velloran::parseLog(const QStringList &chunks)
