@@ -12,6 +12,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace vlog {
@@ -148,9 +149,10 @@ public:
         add({Event::Notice, 0, notice, LogRow()});
         flush();   // the notice comes as soon as its rows are in
     }
-    void row(int row, const LogRow &cells) override
+    void row(int row, const LogRow &cells) override { takeRow(row, LogRow(cells)); }
+    void takeRow(int row, LogRow &&cells) override
     {
-        add({Event::Row, row, Notice::Arc, cells});
+        add({Event::Row, row, Notice::Arc, std::move(cells)});
         if (m_batch.size() >= kRowsPerBatch)
             flush();
     }

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 // The parser reads each record once: it cuts the record into lines, finds
 // each line's label, and makes a text only for the cells it fills. All
@@ -513,7 +514,7 @@ void LogParser::record(int rowNumber, QStringView chunk)
     st.parser->optionalColumns(lines, row);
     st.parser->positionColumns(lines, positionCount, row);
     st.parser->signalColumns(lines, row);
-    m_sink.row(rowNumber, row);
+    m_sink.takeRow(rowNumber, std::move(row));
 }
 
 void parseLog(const QVector<QStringRef> &chunks, Family family, bool stopLog, MessageLookups &lookups,

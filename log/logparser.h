@@ -87,6 +87,8 @@ public:
     virtual void begin(int rowCount) = 0;
     virtual void notice(Notice notice) = 0;
     virtual void row(int row, const LogRow &cells) = 0;
+    // The same with a row the parser no longer needs, for a sink that keeps it.
+    virtual void takeRow(int row, LogRow &&cells) { this->row(row, cells); }
 };
 
 struct LogHeader
