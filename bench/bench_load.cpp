@@ -297,30 +297,31 @@ TableCells cellsOf(const QTableWidget &table)
     return cells;
 }
 
-// Sets the tall rows of a table the cheap way: while the header is not
-// updated, a row's new height costs the same in a table of any length
-// (otherwise each one measures every row again).
-void setTallRows(QTableWidget &table, const QVector<int> &rows)
+// Fills a bare table with the cells: row count set first, then the items,
+// then the tall rows, set the cheap way: while the header is not updated, a
+// row's new height costs the same in a table of any length (otherwise each
+// one measures every row again).
+void fillBare(QTableWidget &table, const TableCells &cells)
 {
+    table.setRowCount(cells.rows);
+    for (int r = 0; r < cells.rows; ++r)
+        for (int c = 0; c < vlog::kRecordColumns; ++c)
+            if (cells.present[size_t(r * vlog::kRecordColumns + c)])
+                table.setItem(r, c, new QTableWidgetItem(cells.texts.at(r * vlog::kRecordColumns + c)));
     table.verticalHeader()->setUpdatesEnabled(false);
-    for (int r : rows)
+    for (int r : cells.tallRows)
         table.setRowHeight(r, vlog::kEightAxesRowHeight);
     table.verticalHeader()->setUpdatesEnabled(true);
 }
 
-// The floor: a fresh bare table filled with the cells, row count set first,
-// tall rows set. Returns milliseconds; the table is deleted afterwards.
+// The floor: a fresh bare table filled with the cells. Returns milliseconds;
+// the table is deleted afterwards.
 double fillFloor(const TableCells &cells)
 {
     auto table = std::make_unique<QTableWidget>(0, vlog::kRecordColumns);
     QElapsedTimer timer;
     timer.start();
-    table->setRowCount(cells.rows);
-    for (int r = 0; r < cells.rows; ++r)
-        for (int c = 0; c < vlog::kRecordColumns; ++c)
-            if (cells.present[size_t(r * vlog::kRecordColumns + c)])
-                table->setItem(r, c, new QTableWidgetItem(cells.texts.at(r * vlog::kRecordColumns + c)));
-    setTallRows(*table, cells.tallRows);
+    fillBare(*table, cells);
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
@@ -438,13 +439,8 @@ long measureFloorPeak(Kind kind, int records, const QString &dir)
         }
     }
     resetPeak();
-    auto table = std::make_unique<QTableWidget>(0, vlog::kRecordColumns);
-    table->setRowCount(cells.rows);
-    for (int r = 0; r < cells.rows; ++r)
-        for (int c = 0; c < vlog::kRecordColumns; ++c)
-            if (cells.present[size_t(r * vlog::kRecordColumns + c)])
-                table->setItem(r, c, new QTableWidgetItem(cells.texts.at(r * vlog::kRecordColumns + c)));
-    setTallRows(*table, cells.tallRows);
+    QTableWidget table(0, vlog::kRecordColumns);
+    fillBare(table, cells);
     return peakKiB();
 }
 

@@ -37,6 +37,8 @@ void Velloran::Onfileopen()
 
 void Velloran::clearAllViews()
 {
+    // Dropping a large log's cells is part of loading the next one.
+    const WaitCursor wait;
     ui->treeWidget->clear();
     ui->treeWidget_2->clear();
     ui->treeWidget_3->clear();

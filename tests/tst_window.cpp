@@ -162,6 +162,10 @@ void TestWindow::noticesOncePerLoadInTheirOrder()
     const QString path = f->write(QStringLiteral("ROBOT.ERR"), numbered(3, {"1,2,3", "4,5,6", "7,8,9", "10,11,12"}, arcSignals));
     f->drop({path, path});
     QCOMPARE(f->watcher.messageTexts(), (QStringList{kArcNotice, kEightAxesNotice, kArcNotice, kEightAxesNotice}));
+    // The wait cursor of the load gives way to the arrow while a notice waits, and goes with the load.
+    for (const SeenDialog &notice : qAsConst(f->watcher.seen))
+        QCOMPARE(notice.cursor, int(Qt::ArrowCursor));
+    QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(f->watcher.seen.at(0).icon, QMessageBox::Warning);
     QCOMPARE(f->watcher.seen.at(1).icon, QMessageBox::Information);
     QCOMPARE(f->cell(2, 9), QStringLiteral("1\n9"));
@@ -335,6 +339,7 @@ void TestWindow::sortingMatchesTheTablesOwnSorts()
             QCOMPARE(t->isSortingEnabled(), reference.isSortingEnabled());
             QCOMPARE(t->horizontalHeader()->sortIndicatorSection(), reference.horizontalHeader()->sortIndicatorSection());
             QCOMPARE(t->horizontalHeader()->sortIndicatorOrder(), reference.horizontalHeader()->sortIndicatorOrder());
+            QVERIFY(!QApplication::overrideCursor());
         }
     };
     openAndClick({1, 1, 4, 0, 5, 1, 2, 1, 0, 1, 0});
