@@ -295,7 +295,8 @@ public:
         if (!last.valid || last.raw.size() != raw.n
             || (raw.n && memcmp(last.raw.constData(), raw.p, size_t(raw.n) * sizeof(QChar)) != 0)) {
             last.raw.clear();
-            last.raw.append(raw.p, raw.n);
+            if (raw.n)
+                last.raw.append(raw.p, raw.n);
             last.text = simplified(raw);
             last.valid = true;
         }
