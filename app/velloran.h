@@ -17,6 +17,7 @@
 #include <memory>
 
 class FindDialog;
+class QIODevice;
 class QTableWidgetItem;
 class QTreeWidgetItem;
 class VelloranClass;
@@ -59,6 +60,8 @@ public:
     void parseLog(const QStringList &chunks);
     // The same on pieces of the log text, without copying them.
     void parseLogChunks(const QVector<QStringRef> &chunks);
+    // The same from an open log file, read piece by piece; the number of records.
+    int parseLogFile(QIODevice &file);
     void parseArcLines(const QStringList &lines, int start);
 
     // details/: detail views of the selected row; each takes a row that may

@@ -37,25 +37,25 @@ void Velloran::warningCauseRemedy(int code, QString &cause, QString &remedy) con
 
 QString WindowLookups::errorMessage(int code, const QString &p1, const QString &p2)
 {
-    return m_window.errorMessage(code, p1, p2);
+    return m_help.errorMessage(m_kav, m_language, code, p1, p2);
 }
 
 QString WindowLookups::warningMessage(int code, const QString &p1, const QString &p2)
 {
-    return m_window.warningMessage(code, p1, p2);
+    return m_help.warningMessage(m_kav, m_language, code, p1, p2);
 }
 
 // A stop code without an entry gives an empty text.
 QString WindowLookups::kavStopReason(const QString &code)
 {
     QString text = QStringLiteral("");
-    m_window.kavStopReason(code, text);
+    m_help.kavStops.lookupText(code, text);
     return text;
 }
 
 QString WindowLookups::lumStopReason(int code)
 {
     QString text = QStringLiteral("");
-    m_window.lumStopReason(code, text);
+    m_help.lumStops.lookupNumber(code, text);
     return text;
 }

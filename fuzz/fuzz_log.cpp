@@ -1,9 +1,11 @@
 // The log path: file bytes -> text -> records, both families and both kinds,
+// whole and read piece by piece,
 // with the shipped help database answering the message lookups.
 
 #include "details/helpdatabase.h"
 #include "details/helpfilereader.h"
 #include "log/logfile.h"
+#include "log/logload.h"
 #include "log/logparser.h"
 
 #include <QBuffer>
@@ -85,6 +87,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             vlog::ArcLists arc;
             vlog::parseLog(chunks, family, stopLog, lookups, arcFlag, arc, sink);
             if (sink.rows != std::max(chunks.size() - 1, 0))
+                __builtin_trap();
+            // Read piece by piece, the file gives the same rows.
+            QBuffer again(&bytes);
+            again.open(QIODevice::ReadOnly);
+            CountingSink pieces;
+            vlog::LogParser parser(family, stopLog, lookups, arcFlag, arc, pieces);
+            if (vlog::readAndParse(again, parser) != sink.rows || pieces.rows != sink.rows
+                || pieces.length != sink.length || pieces.notices != sink.notices)
                 __builtin_trap();
         }
     }

@@ -4,6 +4,7 @@
 #include "app/formtables.h"
 #include "app/velloran.h"
 #include "app/velloranform.h"
+#include "app/waitcursor.h"
 #include "search/finddialog.h"
 
 #include <QFile>
@@ -36,6 +37,8 @@ void Velloran::Onfileopen()
 
 void Velloran::clearAllViews()
 {
+    // Dropping a large log's cells is part of loading the next one.
+    const WaitCursor wait;
     ui->treeWidget->clear();
     ui->treeWidget_2->clear();
     ui->treeWidget_3->clear();
@@ -94,14 +97,8 @@ void Velloran::loadLog(const QString &path)
     QFile file(path);
     if (!vlog::openRegularFile(file))
         return;
-    int records = 0;
-    {
-        // The chunks are views into the text, which lives until the parse is done.
-        const QString text = vlog::readLogText(file);
-        const QVector<QStringRef> chunks = text.splitRef(QLatin1Char('#'));
-        records = chunks.size() - 1;
-        parseLogChunks(chunks);
-    }
+    const WaitCursor wait;
+    const int records = parseLogFile(file);
     countCodes(records);
     file.close();
 }

@@ -6,6 +6,8 @@
 
 #include <climits>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 // The parser reads each record once: it cuts the record into lines, finds
 // each line's label, and makes a text only for the cells it fills. All
@@ -286,12 +288,15 @@ public:
     // The text of a cell from its raw piece. Logs repeat themselves from one
     // record to the next (dates, programs, signal bytes): a piece equal to the
     // one this column had in the previous record gives the same shared text.
+    // The previous piece is kept as a copy, since its record may be gone.
     const QString &cell(int column, Span raw)
     {
         Last &last = m_last[column];
-        if (!last.valid || last.raw.n != raw.n
-            || (raw.n && memcmp(last.raw.p, raw.p, size_t(raw.n) * sizeof(QChar)) != 0)) {
-            last.raw = raw;
+        if (!last.valid || last.raw.size() != raw.n
+            || (raw.n && memcmp(last.raw.constData(), raw.p, size_t(raw.n) * sizeof(QChar)) != 0)) {
+            last.raw.clear();
+            if (raw.n)
+                last.raw.append(raw.p, raw.n);
             last.text = simplified(raw);
             last.valid = true;
         }
@@ -415,7 +420,7 @@ public:
 private:
     struct Last
     {
-        Span raw;
+        QVarLengthArray<QChar, 48> raw;
         QString text;
         bool valid = false;
     };
@@ -435,63 +440,94 @@ Span spanOf(const Chunk &chunk)
 
 } // namespace
 
+struct LogParser::State
+{
+    State(Family f, bool stop, MessageLookups &l) : family(f), stopLog(stop), lookups(l) {}
+    Family family;
+    bool stopLog;
+    MessageLookups &lookups;
+    LogHeader header;
+    std::unique_ptr<RecordParser> parser;
+    bool arcNoticeShown = false;
+    bool eightAxesNoticeShown = false;
+};
+
+LogParser::LogParser(Family family, bool stopLog, MessageLookups &lookups, bool &arcFlag, ArcLists &arc, LogSink &sink)
+    : m_state(new State(family, stopLog, lookups)), m_arcFlag(arcFlag), m_arc(arc), m_sink(sink)
+{
+}
+
+LogParser::~LogParser() = default;
+
+void LogParser::begin(int rows)
+{
+    m_arcFlag = false;
+    m_arc.clear();
+    m_sink.begin(rows);
+}
+
+void LogParser::header(QStringView chunk)
+{
+    m_state->header = parseHeader(chunk.toString(), m_state->stopLog);
+    m_state->parser.reset(new RecordParser(m_state->header, m_state->family, m_state->lookups));
+}
+
+void LogParser::record(int rowNumber, QStringView chunk)
+{
+    State &st = *m_state;
+    const LogHeader &header = st.header;
+    const Record lines(Span{chunk.data(), int(chunk.size())});
+    LogRow row;
+
+    int positionCount = 0;
+    if (header.positionStart >= 0) {
+        const int si = lines.find(SI, header.positionStart);
+        if (si >= 0) {
+            positionCount = si - header.positionStart;
+            const Label next = lines.label(si + 5);
+            if (next == SO) {
+                m_arcFlag = false;
+            } else if (next == ArcI) {
+                if (!st.arcNoticeShown) {
+                    st.arcNoticeShown = true;
+                    m_sink.notice(Notice::Arc);
+                }
+                m_arcFlag = true;
+                row.arcEntry = m_arc.arcInputs.size();
+                appendArc(lines, si + 5, m_arc);
+            } else if (!st.arcNoticeShown) {
+                st.arcNoticeShown = true;
+                m_sink.notice(Notice::UndefinedInformation);
+            }
+        }
+    }
+
+    if (positionCount >= 3 && positionCount <= 6 && lines.at(header.positionStart + 2).count(',') == 2) {
+        row.eightAxes = true;
+        if (!st.eightAxesNoticeShown) {
+            st.eightAxesNoticeShown = true;
+            m_sink.notice(Notice::EightAxes);
+        }
+    }
+
+    row.set(ColNo, simplified(lines.at(LineNumber)));
+    st.parser->codeColumns(lines, row);
+    st.parser->optionalColumns(lines, row);
+    st.parser->positionColumns(lines, positionCount, row);
+    st.parser->signalColumns(lines, row);
+    m_sink.takeRow(rowNumber, std::move(row));
+}
+
 void parseLog(const QVector<QStringRef> &chunks, Family family, bool stopLog, MessageLookups &lookups,
               bool &arcFlag, ArcLists &arc, LogSink &sink)
 {
-    arcFlag = false;
-    arc.clear();
-    const int rows = std::max(int(chunks.size()) - 1, 0);
-    sink.begin(rows);
+    LogParser parser(family, stopLog, lookups, arcFlag, arc, sink);
+    parser.begin(std::max(int(chunks.size()) - 1, 0));
     if (chunks.isEmpty())
         return;
-
-    const LogHeader header = parseHeader(chunks.at(0).toString(), stopLog);
-    RecordParser parser(header, family, lookups);
-    bool arcNoticeShown = false;
-    bool eightAxesNoticeShown = false;
-
-    for (int k = 1; k < chunks.size(); ++k) {
-        const Record lines(spanOf(chunks.at(k)));
-        LogRow row;
-
-        int positionCount = 0;
-        if (header.positionStart >= 0) {
-            const int si = lines.find(SI, header.positionStart);
-            if (si >= 0) {
-                positionCount = si - header.positionStart;
-                const Label next = lines.label(si + 5);
-                if (next == SO) {
-                    arcFlag = false;
-                } else if (next == ArcI) {
-                    if (!arcNoticeShown) {
-                        arcNoticeShown = true;
-                        sink.notice(Notice::Arc);
-                    }
-                    arcFlag = true;
-                    row.arcEntry = arc.arcInputs.size();
-                    appendArc(lines, si + 5, arc);
-                } else if (!arcNoticeShown) {
-                    arcNoticeShown = true;
-                    sink.notice(Notice::UndefinedInformation);
-                }
-            }
-        }
-
-        if (positionCount >= 3 && positionCount <= 6 && lines.at(header.positionStart + 2).count(',') == 2) {
-            row.eightAxes = true;
-            if (!eightAxesNoticeShown) {
-                eightAxesNoticeShown = true;
-                sink.notice(Notice::EightAxes);
-            }
-        }
-
-        row.set(ColNo, simplified(lines.at(LineNumber)));
-        parser.codeColumns(lines, row);
-        parser.optionalColumns(lines, row);
-        parser.positionColumns(lines, positionCount, row);
-        parser.signalColumns(lines, row);
-        sink.row(k - 1, row);
-    }
+    parser.header(chunks.at(0));
+    for (int k = 1; k < chunks.size(); ++k)
+        parser.record(k - 1, chunks.at(k));
 }
 
 void ArcLists::clear()

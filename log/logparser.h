@@ -8,9 +8,11 @@
 #include <QString>
 #include <QStringList>
 #include <QStringRef>
+#include <QStringView>
 #include <QVector>
 #include <array>
 #include <bitset>
+#include <memory>
 
 namespace vlog {
 
@@ -85,6 +87,8 @@ public:
     virtual void begin(int rowCount) = 0;
     virtual void notice(Notice notice) = 0;
     virtual void row(int row, const LogRow &cells) = 0;
+    // The same with a row the parser no longer needs, for a sink that keeps it.
+    virtual void takeRow(int row, LogRow &&cells) { this->row(row, cells); }
 };
 
 struct LogHeader
@@ -106,6 +110,30 @@ void appendArcBlock(const QStringList &lines, int start, ArcLists &arc);
 
 // Views of whole texts, which must outlive the views.
 QVector<QStringRef> refsOf(const QStringList &chunks);
+
+// Parses a log piece by piece, as its text arrives: `begin` with the number
+// of records (resets the arc information), `header` with chunk 0, then
+// `record` with each record chunk in file order. The chunks need to live only
+// during the call.
+class LogParser
+{
+public:
+    LogParser(Family family, bool stopLog, MessageLookups &lookups, bool &arcFlag, ArcLists &arc, LogSink &sink);
+    ~LogParser();
+    LogParser(const LogParser &) = delete;
+    LogParser &operator=(const LogParser &) = delete;
+
+    void begin(int rows);
+    void header(QStringView chunk);
+    void record(int row, QStringView chunk);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+    bool &m_arcFlag;
+    ArcLists &m_arc;
+    LogSink &m_sink;
+};
 
 // Parses a whole log: chunk 0 the header, chunks 1..n-1 the records.
 // `arcFlag` and `arc` are reset first and left as the last record sets them.

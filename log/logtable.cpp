@@ -1,8 +1,11 @@
 // Filling the record table from a parsed log, and the parser's notices.
 
 #include "app/translation.h"
+#include "app/waitcursor.h"
 #include "app/velloran.h"
 #include "app/velloranform.h"
+#include "log/logload.h"
+#include "log/recorditem.h"
 #include "log/windowlookups.h"
 #include "search/tablesearch.h"
 
@@ -23,6 +26,7 @@ public:
 
     ~TableSink() override
     {
+        announceCells();
         m_search.endFill();
         m_table->verticalHeader()->setUpdatesEnabled(true);
     }
@@ -38,19 +42,23 @@ public:
         // Without updates a row's new height costs the same in a table of
         // any length.
         m_table->verticalHeader()->setUpdatesEnabled(false);
+        quiet();
     }
     void notice(vlog::Notice notice) override
     {
+        // The rows so far stand in the table behind the notice.
+        announceCells();
         m_table->verticalHeader()->setUpdatesEnabled(true);
         m_window.showNotice(notice);
         m_table->verticalHeader()->setUpdatesEnabled(false);
+        quiet();
     }
     void row(int row, const vlog::LogRow &cells) override
     {
         for (int c = 0; c < vlog::kRecordColumns; ++c) {
             if (!cells.has(c))
                 continue;
-            auto *item = new QTableWidgetItem(cells.cells[size_t(c)]);
+            auto *item = new RecordItem(cells.cells[size_t(c)]);
             m_table->setItem(row, c, item);
             m_search.addCell(c, cells.cells[size_t(c)]);
             if (c == vlog::ColNo && cells.arcEntry >= 0)
@@ -58,12 +66,35 @@ public:
         }
         if (cells.eightAxes)
             m_table->setRowHeight(row, cells.height());
+        m_filled = std::max(m_filled, row + 1);
     }
 
 private:
+    // While the table fills, its model tells no one of each new cell: a shown
+    // table would find the place of every cell, which after a row's new
+    // height means measuring all rows again. The cells are announced at
+    // once, before a notice and at the end.
+    void quiet() { m_wasQuiet = m_table->model()->blockSignals(true); m_quiet = true; }
+    void announceCells()
+    {
+        if (!m_quiet)
+            return;
+        QAbstractItemModel *model = m_table->model();
+        model->blockSignals(m_wasQuiet);
+        m_quiet = false;
+        if (m_filled > m_announced) {
+            emit model->dataChanged(model->index(m_announced, 0), model->index(m_filled - 1, vlog::kRecordColumns - 1));
+            m_announced = m_filled;
+        }
+    }
+
     Velloran &m_window;
     QTableWidget *m_table;
     TableSearch &m_search;
+    bool m_quiet = false;
+    bool m_wasQuiet = false;
+    int m_filled = 0;      // rows up to here have their cells
+    int m_announced = 0;   // rows up to here were announced
 };
 
 void Velloran::parseLog(const QStringList &chunks)
@@ -74,9 +105,20 @@ void Velloran::parseLog(const QStringList &chunks)
 void Velloran::parseLogChunks(const QVector<QStringRef> &chunks)
 {
     const bool stop = vlog::isStopLogName(QFileInfo(ui->file_add->text()).fileName());
-    WindowLookups lookups(*this);
+    WindowLookups lookups(help, family() == vlog::Family::Kav, language());
     TableSink sink(*this);
     vlog::parseLog(chunks, family(), stop, lookups, arcFlag, arcLists, sink);
+}
+
+int Velloran::parseLogFile(QIODevice &file)
+{
+    // Reading, decoding and parsing go on beside the window's thread, which
+    // fills the table row by row as the parser gives them and shows each
+    // notice before the row of its record.
+    const bool stop = vlog::isStopLogName(QFileInfo(ui->file_add->text()).fileName());
+    WindowLookups lookups(help, family() == vlog::Family::Kav, language());
+    TableSink sink(*this);
+    return vlog::parseBeside(file, family(), stop, lookups, arcFlag, arcLists, sink);
 }
 
 void Velloran::parseArcLines(const QStringList &lines, int start)
@@ -86,6 +128,7 @@ void Velloran::parseArcLines(const QStringList &lines, int start)
 
 void Velloran::showNotice(vlog::Notice notice)
 {
+    const WaitCursor::Paused arrow;
     if (notice == vlog::Notice::EightAxes) {
         const MessageTranslation translation(this);
         QMessageBox::information(this, tr("Velloran"),

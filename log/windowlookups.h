@@ -1,21 +1,26 @@
 #pragma once
 // The message lookups of the main window as the parser asks for them.
 
+#include "details/helpdatabase.h"
 #include "log/logparser.h"
 
-class Velloran;
-
-// Lookups that ask the main window at the moment of each call, so that they
-// follow the family and the language chosen then.
+// Lookups in the help database with the family and the language chosen when
+// a parse starts, which nothing can change while it runs (the window is busy
+// with the load, and a notice puts the language back as it was). They touch
+// no widget, so that the parser may ask them on a thread of its own.
 class WindowLookups : public vlog::MessageLookups
 {
 public:
-    explicit WindowLookups(const Velloran &window) : m_window(window) {}
+    WindowLookups(const vlog::HelpDatabase &help, bool kav, int language) : m_help(help), m_kav(kav), m_language(language)
+    {
+    }
     QString errorMessage(int code, const QString &p1, const QString &p2) override;
     QString warningMessage(int code, const QString &p1, const QString &p2) override;
     QString kavStopReason(const QString &code) override;
     QString lumStopReason(int code) override;
 
 private:
-    const Velloran &m_window;
+    const vlog::HelpDatabase &m_help;
+    bool m_kav;
+    int m_language;
 };

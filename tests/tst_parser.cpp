@@ -8,12 +8,15 @@
 #include "details/signalbytes.h"
 #include "log/logfile.h"
 #include "details/messagecodes.h"
+#include "log/logload.h"
 #include "log/logparser.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>
 #include <QTextStream>
 #include <QtTest>
+
+#include <functional>
 
 using namespace vlog;
 
@@ -25,6 +28,7 @@ class TextSink : public LogSink, public MessageLookups
 {
 public:
     QStringList events;
+    bool noteLookups = true;   // off when the lookups come from another thread
     void begin(int rows) override { events << QStringLiteral("rows %1").arg(rows); }
     void notice(Notice n) override
     {
@@ -53,18 +57,21 @@ public:
 private:
     QString answer(const QString &call, bool known)
     {
-        events << QStringLiteral("lookup ") + call;
+        if (noteLookups)
+            events << QStringLiteral("lookup ") + call;
         return known ? QLatin1Char('<') + call + QLatin1Char('>') : QString();
     }
 };
 
-QStringList parseToLines(QString text, Family family, bool stop)
+// What a parse gave the sink, then the arc flag and lists it left.
+QStringList parseToLines(const std::function<void(TextSink &, bool &, ArcLists &)> &parse, bool noteLookups = true)
 {
     TextSink sink;
+    sink.noteLookups = noteLookups;
     bool arcFlag = true;   // both are reset by the parser
     ArcLists arc;
     arc.arcInputs << QStringLiteral("left over from the last log");
-    parseLog(text.split(QLatin1Char('#')), family, stop, sink, arcFlag, arc, sink);
+    parse(sink, arcFlag, arc);
     sink.events << QStringLiteral("arcFlag %1").arg(arcFlag);
     const QList<QPair<const char *, QStringList>> lists{{"arcInputs", arc.arcInputs}, {"arcOutputs", arc.arcOutputs},
         {"analogInputs1", arc.analogInputs1}, {"analogInputs2", arc.analogInputs2},
@@ -72,6 +79,13 @@ QStringList parseToLines(QString text, Family family, bool stop)
     for (const auto &list : lists)
         sink.events << QLatin1String(list.first) + QLatin1String(" | ") + list.second.join(QLatin1String(" | "));
     return sink.events;
+}
+
+QStringList parseToLines(QString text, Family family, bool stop)
+{
+    return parseToLines([&](TextSink &sink, bool &arcFlag, ArcLists &arc) {
+        parseLog(text.split(QLatin1Char('#')), family, stop, sink, arcFlag, arc, sink);
+    });
 }
 
 QString dataFile(const QString &name)
@@ -101,6 +115,8 @@ private slots:
     void arcTexts_data();
     void arcTexts();
     void logFilesDecodeAsATextStreamDoes();
+    void logsReadPieceByPieceGiveTheWholeTextsRows_data();
+    void logsReadPieceByPieceGiveTheWholeTextsRows();
     void garbageNeverCrashes();
 };
 
@@ -246,6 +262,70 @@ void TestParser::logFilesDecodeAsATextStreamDoes()
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QTextStream stream(&b);
         QCOMPARE(readLogText(a), stream.readAll());
+    }
+}
+
+void TestParser::logsReadPieceByPieceGiveTheWholeTextsRows_data()
+{
+    // Logs of several blocks: records whose cells repeat and change (so that
+    // a cell equal to the one before falls on both sides of a block's end),
+    // Hangul letters of three UTF-8 bytes cut by the blocks, arc blocks.
+    QRandomGenerator rng(20261206);
+    QString text = readText(dataFile(QStringLiteral("lum_errors.log"))).section(QLatin1Char('#'), 0, 0);
+    const QString arc = QStringLiteral("ArcI(01-08): WCR=1,ShockSensor=0,\r\nWelderError=0,GasState=1, Res=0\r\n"
+                                       "AI(01-04): 12.4V 0.0V\r\nAI(05-08): 0.0V 0.1V\r\n");
+    for (int i = 0; i < 10000; ++i) {
+        const auto pick = [&](int n) { return int(rng.bounded(n)); };
+        text += QStringLiteral("#%1\r\n%2-%3,%4,%5\r\n2026/11/0%6 10:%7:00\r\n%8\r\n0034\r\n0005\r\n")
+                    .arg(i).arg(pick(3) ? QStringLiteral("E") : QStringLiteral("경고")).arg(pick(40), 4, 10, QLatin1Char('0'))
+                    .arg(pick(2) ? QStringLiteral("한글") : QStringLiteral("7")).arg(pick(3)).arg(pick(3) + 1).arg(pick(3))
+                    .arg(pick(2) ? QStringLiteral("012") : QStringLiteral("013"));
+        for (int p = 0; p < 3 + pick(2); ++p)
+            text += QStringLiteral("  %1, %2,  %3\r\n").arg(pick(4)).arg(pick(1000)).arg(pick(2) ? QStringLiteral("가나다") : QStringLiteral("1.5"));
+        text += QStringLiteral("SI(01-06): [01 02 03 0%1 05 06]\r\n").arg(pick(3));
+        for (int b = 0; b < 4; ++b)
+            text += QStringLiteral("DIB(01-08): [1%1 00 00 00 00 00 00 00]\r\n").arg(pick(2) * b);
+        if (i % 3 == 1)
+            text += arc;
+        text += QStringLiteral("SO(01-06): [21 22 23 24 25 26]\r\n");
+    }
+    const QByteArray utf8 = text.toUtf8();
+    QVERIFY(utf8.size() > 2 * (1 << 20));
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("UTF-8 log of several blocks") << utf8;
+    QTest::newRow("UTF-8 log with a byte-order mark") << QByteArray("\xEF\xBB\xBF") + utf8;
+    QTest::newRow("bytes that are no UTF-8 at the blocks' ends") << QByteArray(utf8).replace("\xEA\xB0\x80", "\xEA\x80");
+    QByteArray utf16("\xFF\xFE");
+    utf16 += QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    QTest::newRow("UTF-16 log") << utf16;
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("header only") << QByteArray("Error number, Parameter 1, Parameter 2\r\n");
+}
+
+void TestParser::logsReadPieceByPieceGiveTheWholeTextsRows()
+{
+    QFETCH(QByteArray, bytes);
+    QBuffer whole(&bytes);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QString text = readLogText(whole);
+    for (const bool beside : {false, true}) {
+        QBuffer device(&bytes);
+        QVERIFY(device.open(QIODevice::ReadOnly));
+        int records = -1;
+        const QStringList lines = parseToLines([&](TextSink &sink, bool &arcFlag, ArcLists &arc) {
+            if (beside) {
+                records = parseBeside(device, Family::Lum, false, sink, arcFlag, arc, sink);
+            } else {
+                LogParser parser(Family::Lum, false, sink, arcFlag, arc, sink);
+                records = readAndParse(device, parser);
+            }
+        }, false);
+        const QStringList expected = parseToLines([&](TextSink &sink, bool &arcFlag, ArcLists &arc) {
+            parseLog(text.split(QLatin1Char('#')), Family::Lum, false, sink, arcFlag, arc, sink);
+        }, false);
+        QCOMPARE(records, text.count(QLatin1Char('#')));
+        QCOMPARE(lines.size(), expected.size());
+        QCOMPARE(lines, expected);
     }
 }
 

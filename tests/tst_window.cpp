@@ -65,6 +65,8 @@ private slots:
     void noticesOncePerLoadInTheirOrder();
     void closingTheWindowClosesTheFindDialog();
     void sortingByHeaders();
+    void sortingMatchesTheTablesOwnSorts_data();
+    void sortingMatchesTheTablesOwnSorts();
     void rowSelectionAndArrowKeysFillTheDetails();
     void errorTabAndCodeBox();
     void statistics();
@@ -160,6 +162,10 @@ void TestWindow::noticesOncePerLoadInTheirOrder()
     const QString path = f->write(QStringLiteral("ROBOT.ERR"), numbered(3, {"1,2,3", "4,5,6", "7,8,9", "10,11,12"}, arcSignals));
     f->drop({path, path});
     QCOMPARE(f->watcher.messageTexts(), (QStringList{kArcNotice, kEightAxesNotice, kArcNotice, kEightAxesNotice}));
+    // The wait cursor of the load gives way to the arrow while a notice waits, and goes with the load.
+    for (const SeenDialog &notice : qAsConst(f->watcher.seen))
+        QCOMPARE(notice.cursor, int(Qt::ArrowCursor));
+    QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(f->watcher.seen.at(0).icon, QMessageBox::Warning);
     QCOMPARE(f->watcher.seen.at(1).icon, QMessageBox::Information);
     QCOMPARE(f->cell(2, 9), QStringLiteral("1\n9"));
@@ -218,6 +224,127 @@ void TestWindow::sortingByHeaders()
                                                                     "1 E-0120,1,0 2026/11/01 08:00:00"}));
     QVERIFY(!f->table()->isSortingEnabled());
     QCOMPARE(f->column(0), (QStringList{"2", "1"}));
+}
+
+namespace {
+
+// The record table's sorts as the table itself makes them: switching sorting
+// on (which sorts by the header's sort indicator), then one stable sort per
+// key, the last one deciding.
+void tableSorts(QTableWidget *t, int column, bool &toggle)
+{
+    const Qt::SortOrder second = toggle ? Qt::DescendingOrder : Qt::AscendingOrder;
+    toggle = !toggle;
+    QVector<QPair<int, Qt::SortOrder>> sorts;
+    if (column == 0)
+        sorts = {{0, second}};
+    else if (column == 1)
+        sorts = {{5, Qt::AscendingOrder}, {4, Qt::AscendingOrder}, {1, second}};
+    else if (column == 4 || column == 5)
+        sorts = {{5, second}, {4, second}};
+    if (sorts.isEmpty()) {
+        t->setSortingEnabled(false);
+        return;
+    }
+    t->setSortingEnabled(true);
+    QObject::disconnect(t->horizontalHeader(), SIGNAL(sortIndicatorChanged(int,Qt::SortOrder)), t, nullptr);
+    for (const auto &sort : sorts) {
+        t->horizontalHeader()->setSortIndicator(sort.first, sort.second);
+        t->sortItems(sort.first, sort.second);
+    }
+}
+
+// Every cell of every row and the row's height.
+QStringList tableState(const QTableWidget *t)
+{
+    QStringList rows;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        QStringList cells{QString::number(t->rowHeight(r))};
+        for (int c = 0; c < t->columnCount(); ++c)
+            cells << (t->item(r, c) ? t->item(r, c)->text() : QStringLiteral("<none>"));
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+void clickHeader(QTableWidget *t, int column)
+{
+    QHeaderView *header = t->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(column) + 5, 5));
+}
+
+} // namespace
+
+void TestWindow::sortingMatchesTheTablesOwnSorts_data()
+{
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("dated");
+    QTest::newRow("codes repeat, dates and times tie") << QStringList{"E-0120", "W-0101", "E-0015"} << int(vlog::English) << true;
+    QTest::newRow("codes in mixed case") << QStringList{"E-0120", "e-0120", "W-0101", "w-0101", "E-0015"} << int(vlog::English)
+                                         << true;
+    QTest::newRow("Korean codes and messages") << QStringList{"E-0120", "가-0120", "나-0015", "W-0101", "e-0015"}
+                                               << int(vlog::Korean) << true;
+    QTest::newRow("Chinese codes and messages, no dates") << QStringList{"中-0120", "E-0120", "文-0015", "w-0101"}
+                                                          << int(vlog::Chinese) << false;
+}
+
+void TestWindow::sortingMatchesTheTablesOwnSorts()
+{
+    QFETCH(QStringList, codes);
+    QFETCH(int, language);
+    QFETCH(bool, dated);
+    f->choose(language);
+    const QStringList dates{"2026/11/01 08:00:00", "2026/11/02 08:00:00", "2026/11/01 09:30:00", "2026/11/01 08:00:00"};
+    QStringList list;
+    for (int i = 0; i < 60; ++i) {
+        // Numbers of two widths, some twice; tall rows here and there.
+        const QStringList positions = i % 7 == 3 ? QStringList{"1,2,3", "4,5,6", "7,8,9"} : sixAxes();
+        list << lumRecord(QString::number(i % 25 + 5), codes.at(i * 7 % codes.size()) + QStringLiteral(",1,2"), positions,
+                          lumSignals(), dates.at(i * 5 % dates.size()));
+    }
+    QString header = lumErrorHeader();
+    if (!dated)
+        header.remove(QStringLiteral("Date Time"));
+    QTableWidget *t = f->table();
+    bool toggle = false;   // the window's direction toggle, which a new log keeps
+    // Opens the log and clicks the headers, comparing the window's table with
+    // a table of plain items holding the same cells and sorted by its own sorts.
+    auto openAndClick = [&](const QVector<int> &clicks) {
+        f->open(QStringLiteral("ROBOT.ERR"), log(header, list));
+        QCOMPARE(t->rowCount(), 60);
+        f->clickRow(11);
+        QTableWidget reference(t->rowCount(), t->columnCount());
+        reference.setSelectionBehavior(QAbstractItemView::SelectRows);
+        for (int r = 0; r < t->rowCount(); ++r) {
+            for (int c = 0; c < t->columnCount(); ++c)
+                if (const QTableWidgetItem *item = t->item(r, c))
+                    reference.setItem(r, c, new QTableWidgetItem(item->text()));
+            reference.setRowHeight(r, t->rowHeight(r));
+        }
+        // A new log leaves the sort indicator of the sorts before: switching
+        // sorting on sorts by it first.
+        reference.horizontalHeader()->setSortIndicator(t->horizontalHeader()->sortIndicatorSection(),
+                                                       t->horizontalHeader()->sortIndicatorOrder());
+        reference.setCurrentCell(11, 0);
+        reference.resize(800, 400);
+        reference.show();
+        connect(reference.horizontalHeader(), &QHeaderView::sectionClicked, [&](int c) { tableSorts(&reference, c, toggle); });
+        QCOMPARE(tableState(t), tableState(&reference));
+        for (int column : clicks) {
+            clickHeader(t, column);
+            clickHeader(&reference, column);
+            QCOMPARE(tableState(t), tableState(&reference));
+            QCOMPARE(t->currentRow(), reference.currentRow());
+            QCOMPARE(t->isSortingEnabled(), reference.isSortingEnabled());
+            QCOMPARE(t->horizontalHeader()->sortIndicatorSection(), reference.horizontalHeader()->sortIndicatorSection());
+            QCOMPARE(t->horizontalHeader()->sortIndicatorOrder(), reference.horizontalHeader()->sortIndicatorOrder());
+            QVERIFY(!QApplication::overrideCursor());
+        }
+    };
+    openAndClick({1, 1, 4, 0, 5, 1, 2, 1, 0, 1, 0});
+    openAndClick({1, 4, 1});
+    openAndClick({5, 0});
 }
 
 void TestWindow::rowSelectionAndArrowKeysFillTheDetails()

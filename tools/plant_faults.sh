@@ -24,7 +24,7 @@ faults=(
   "F05|log/logparser.h|header without position item defaults to position line 0|s/int positionStart = -1;/int positionStart = 0;/"
   "F06|log/logparser.cpp|time taken from the third blank-separated field|s/row\.set\(ColTime, cell\(ColTime, parts\.at\(1\)\)\)/row.set(ColTime, cell(ColTime, parts.at(2)))/"
   "F07|details/iosnapshot.cpp|unchecked general I/O box gets a wrong style sheet|s/kUnchecked = QStringLiteral\(\"color : grey\"\)/kUnchecked = QStringLiteral(\"color: grey\")/"
-  "F08|log/logparser.cpp|arc notice comes after the eight-axes notice|s/bool arcNoticeShown = false;/bool arcNoticeShown = false; bool pendingArc = false;/; s/sink\.notice\(Notice::Arc\);/pendingArc = true;/; s/(\n *)row\.set\(ColNo, simplified/\$1if (pendingArc) { pendingArc = false; sink.notice(Notice::Arc); }\$1row.set(ColNo, simplified/"
+  "F08|log/logparser.cpp|arc notice comes after the eight-axes notice|s/bool arcNoticeShown = false;/bool arcNoticeShown = false; bool pendingArc = false;/; s/m_sink\.notice\(Notice::Arc\);/st.pendingArc = true;/; s/(\n *)row\.set\(ColNo, simplified/\$1if (st.pendingArc) { st.pendingArc = false; m_sink.notice(Notice::Arc); }\$1row.set(ColNo, simplified/"
   "F09|log/statistics.cpp|statistics sorted ascending|s/sortItems\(StatCount, Qt::DescendingOrder\)/sortItems(StatCount, Qt::AscendingOrder)/"
   "F10|details/signalbytes.cpp|MC1 and MC2 system inputs swapped|s/\{\"mc2\", 2, 1,/{\"mc2\", 2, 3,/; s/\{\"mc1\", 2, 3,/{\"mc1\", 2, 1,/"
   "F11|details/messagecodes.cpp|Error Code box uses the second parameter under Kav too|s/family == Family::Lum && parameters\.size\(\) >= 2/parameters.size() >= 2/"

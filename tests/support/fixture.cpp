@@ -35,7 +35,8 @@ void ModalWatcher::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-        seen << SeenDialog{QStringLiteral("message"), box->windowTitle(), box->text(), box->icon(), {}};
+        seen << SeenDialog{QStringLiteral("message"), box->windowTitle(), box->text(), box->icon(), {},
+                           QApplication::overrideCursor() ? int(QApplication::overrideCursor()->shape()) : -1};
         if (QAbstractButton *ok = box->button(QMessageBox::Ok))
             ok->click();
         else

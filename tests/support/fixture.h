@@ -25,6 +25,7 @@ struct SeenDialog
     QString text;   // message text, or the file dialog's start directory
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList nameFilters;
+    int cursor = -1;   // the shape of the application's override cursor then, -1 without one
 };
 
 // Closes message boxes with Ok and answers file dialogs from `fileAnswers`

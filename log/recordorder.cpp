@@ -1,0 +1,89 @@
+#include "log/recordorder.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace vlog {
+
+namespace {
+
+bool textLess(const QString &a, const QString &b)
+{
+    return QString::localeAwareCompare(a, b) < 0;
+}
+
+// One sort key of every row. Where a column holds few different texts they
+// are ranked once and rows compare their ranks; otherwise rows compare their
+// texts, which happens only between rows that the keys before tie.
+class Key
+{
+public:
+    Key(const SortStep &step, const ColumnCells &cells, int rows) : m_descending(step.descending), m_cells(cells)
+    {
+        QHash<QString, int> distinct;
+        for (int r = 0; r < rows && distinct.size() <= rows / 4; ++r)
+            if (const QString *text = cells.at(r))
+                distinct.insert(*text, 0);
+        if (distinct.size() > rows / 4)
+            return;
+        QVector<QString> texts;
+        texts.reserve(distinct.size());
+        for (auto it = distinct.cbegin(); it != distinct.cend(); ++it)
+            texts.append(it.key());
+        std::sort(texts.begin(), texts.end(), textLess);
+        int rank = 0;
+        for (int i = 0; i < texts.size(); ++i) {
+            if (i > 0 && textLess(texts.at(i - 1), texts.at(i)))
+                ++rank;
+            distinct[texts.at(i)] = rank;
+        }
+        m_ranks.resize(rows);
+        for (int r = 0; r < rows; ++r)
+            m_ranks[r] = cells.at(r) ? distinct.value(*cells.at(r)) : -1;
+    }
+
+    // Negative when row a comes first, positive when row b does, 0 for a tie.
+    int compare(int a, int b) const
+    {
+        const bool hasA = m_cells.at(a) != nullptr, hasB = m_cells.at(b) != nullptr;
+        if (!hasA || !hasB)
+            return hasA ? -1 : (hasB ? 1 : 0);
+        if (m_descending)
+            std::swap(a, b);
+        if (!m_ranks.isEmpty())
+            return m_ranks.at(a) < m_ranks.at(b) ? -1 : (m_ranks.at(b) < m_ranks.at(a) ? 1 : 0);
+        if (textLess(*m_cells.at(a), *m_cells.at(b)))
+            return -1;
+        return textLess(*m_cells.at(b), *m_cells.at(a)) ? 1 : 0;
+    }
+
+private:
+    bool m_descending;
+    const ColumnCells &m_cells;
+    QVector<int> m_ranks;
+};
+
+} // namespace
+
+QVector<int> orderAfterSorts(const QVector<SortStep> &steps, const QVector<ColumnCells> &cells, int rows)
+{
+    // The last sort decides; rows it ties keep the order the sort before left,
+    // and so on down to the order before the first.
+    std::vector<Key> keys;
+    keys.reserve(size_t(steps.size()));
+    for (int i = steps.size() - 1; i >= 0; --i)
+        keys.emplace_back(steps.at(i), cells.at(i), rows);
+    QVector<int> order(rows);
+    for (int r = 0; r < rows; ++r)
+        order[r] = r;
+    std::sort(order.begin(), order.end(), [&keys](int a, int b) {
+        for (const Key &key : keys)
+            if (const int c = key.compare(a, b))
+                return c < 0;
+        return a < b;
+    });
+    return order;
+}
+
+} // namespace vlog
