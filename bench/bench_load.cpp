@@ -229,18 +229,11 @@ int findListCount()
     return list ? list->count() : -1;
 }
 
+// "All" empties the match list before each search.
 void clearFindList()
 {
     if (QListWidget *list = findList())
         list->clear();
-}
-
-// "All" empties the match list before each search.
-void clearFindList()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("FindDialogClass"))
-            w->findChild<QListWidget *>(QStringLiteral("listWidget"))->clear();
 }
 
 // Processor time of this process so far (user and system), in milliseconds.
