@@ -2,6 +2,7 @@
 // "All", choosing a listed match and "Close".
 
 #include "app/translation.h"
+#include "app/waitcursor.h"
 #include "details/language.h"
 #include "app/velloran.h"
 #include "app/velloranform.h"
@@ -112,15 +113,18 @@ void Velloran::findNext(const QString &text)
 
 void Velloran::findAll(const QString &text)
 {
-    findMatches = tableSearcher().find(text);
-    const QList<QTableWidgetItem *> items = findMatches.all();
-    if (items.isEmpty()) {
-        showNotFound(text);
-        return;
+    QList<QTableWidgetItem *> items;
+    {
+        // "All" reads the whole table and lists every match.
+        const WaitCursor wait;
+        findMatches = tableSearcher().find(text);
+        items = findMatches.all();
+        QStringList texts;
+        texts.reserve(items.size());
+        for (const QTableWidgetItem *item : qAsConst(items))
+            texts.append(item->text());
+        findDialog->ui.listWidget->insertItems(0, texts);
     }
-    QStringList texts;
-    texts.reserve(items.size());
-    for (const QTableWidgetItem *item : items)
-        texts.append(item->text());
-    findDialog->ui.listWidget->insertItems(0, texts);
+    if (items.isEmpty())
+        showNotFound(text);
 }

@@ -6,6 +6,7 @@
 #include "support/fixture.h"
 #include "support/logtext.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -222,6 +223,7 @@ void TestProgramFind::find()
             QTest::keyClick(line, Qt::Key_Return);
         else if (verb == QLatin1String("next") || verb == QLatin1String("all"))
             QTest::mouseClick(findChildOf<QPushButton>(verb == QLatin1String("all") ? "allbutton" : "findbutton"), Qt::LeftButton);
+        QVERIFY2(!QApplication::overrideCursor(), "the wait cursor stayed");
         const bool rows = table->selectionBehavior() == QAbstractItemView::SelectRows;
         QString o = QStringLiteral("r%1c%2 %3").arg(table->currentRow()).arg(table->currentColumn()).arg(rows ? "rows" : "items");
         if (verb == QLatin1String("close"))
