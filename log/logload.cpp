@@ -7,14 +7,8 @@
 #include <QTextDecoder>
 
 #include <climits>
-#include <condition_variable>
 #include <cstring>
-#include <deque>
 #include <memory>
-#include <mutex>
-#include <thread>
-#include <utility>
-#include <vector>
 
 namespace vlog {
 
@@ -96,131 +90,6 @@ int readAndParse(QIODevice &device, LogParser &parser)
         pending.remove(0, from);
     }
     take(pending);
-    return records;
-}
-
-namespace {
-
-// What the parser gave, in its order.
-struct Event
-{
-    enum Kind { Begin, Notice, Row } kind;
-    int number = 0;   // the row count or the row
-    vlog::Notice notice = vlog::Notice::Arc;
-    LogRow row;
-};
-
-// Events travel in batches from the parsing thread to the receiving one; the
-// parser waits while enough of them are on their way.
-class Pipe
-{
-public:
-    void put(std::vector<Event> &&batch)
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_roomy.wait(lock, [this] { return m_batches.size() < kMaxBatches; });
-        m_batches.push_back(std::move(batch));
-        m_ready.notify_one();
-    }
-    void close()
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_closed = true;
-        m_ready.notify_one();
-    }
-    // The next batch; false when the parser is done and every batch was taken.
-    bool take(std::vector<Event> &batch)
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_ready.wait(lock, [this] { return !m_batches.empty() || m_closed; });
-        if (m_batches.empty())
-            return false;
-        batch = std::move(m_batches.front());
-        m_batches.pop_front();
-        m_roomy.notify_one();
-        return true;
-    }
-
-private:
-    static constexpr size_t kMaxBatches = 16;
-    std::mutex m_mutex;
-    std::condition_variable m_ready, m_roomy;
-    std::deque<std::vector<Event>> m_batches;
-    bool m_closed = false;
-};
-
-// The parser's sink on the parsing thread.
-class PipeSink : public LogSink
-{
-public:
-    explicit PipeSink(Pipe &pipe) : m_pipe(pipe) {}
-    void begin(int rowCount) override
-    {
-        add({Event::Begin, rowCount, Notice::Arc, LogRow()});
-        flush();   // the table gets its rows at once
-    }
-    void notice(Notice notice) override
-    {
-        add({Event::Notice, 0, notice, LogRow()});
-        flush();   // the notice comes as soon as its rows are in
-    }
-    void row(int row, const LogRow &cells) override { takeRow(row, LogRow(cells)); }
-    void takeRow(int row, LogRow &&cells) override
-    {
-        add({Event::Row, row, Notice::Arc, std::move(cells)});
-        if (m_batch.size() >= kRowsPerBatch)
-            flush();
-    }
-    void flush()
-    {
-        if (!m_batch.empty())
-            m_pipe.put(std::move(m_batch));
-        m_batch.clear();
-    }
-
-private:
-    static constexpr size_t kRowsPerBatch = 256;
-    void add(Event &&event)
-    {
-        if (m_batch.empty())
-            m_batch.reserve(kRowsPerBatch);
-        m_batch.push_back(std::move(event));
-    }
-    Pipe &m_pipe;
-    std::vector<Event> m_batch;
-};
-
-} // namespace
-
-int parseBeside(QIODevice &device, Family family, bool stopLog, MessageLookups &lookups, bool &arcFlag,
-                ArcLists &arc, LogSink &sink)
-{
-    Pipe pipe;
-    int records = 0;
-    std::thread parsing([&] {
-        PipeSink out(pipe);
-        LogParser parser(family, stopLog, lookups, arcFlag, arc, out);
-        records = readAndParse(device, parser);
-        out.flush();
-        pipe.close();
-    });
-    std::vector<Event> batch;
-    while (pipe.take(batch)) {
-        for (const Event &event : batch) {
-            switch (event.kind) {
-            case Event::Begin:
-                sink.begin(event.number);
-                break;
-            case Event::Notice:
-                sink.notice(event.notice);
-                break;
-            case Event::Row:
-                sink.row(event.number, event.row);
-                break;
-            }
-        }
-    }
-    parsing.join();
     return records;
 }
 

@@ -112,13 +112,14 @@ void Velloran::parseLogChunks(const QVector<QStringRef> &chunks)
 
 int Velloran::parseLogFile(QIODevice &file)
 {
-    // Reading, decoding and parsing go on beside the window's thread, which
-    // fills the table row by row as the parser gives them and shows each
-    // notice before the row of its record.
+    // The file is read, decoded and parsed block by block; the table is
+    // filled row by row as the parser gives them, and each notice is shown
+    // before the row of its record.
     const bool stop = vlog::isStopLogName(QFileInfo(ui->file_add->text()).fileName());
     WindowLookups lookups(help, family() == vlog::Family::Kav, language());
     TableSink sink(*this);
-    return vlog::parseBeside(file, family(), stop, lookups, arcFlag, arcLists, sink);
+    vlog::LogParser parser(family(), stop, lookups, arcFlag, arcLists, sink);
+    return vlog::readAndParse(file, parser);
 }
 
 void Velloran::parseArcLines(const QStringList &lines, int start)

@@ -308,25 +308,19 @@ void TestParser::logsReadPieceByPieceGiveTheWholeTextsRows()
     QBuffer whole(&bytes);
     QVERIFY(whole.open(QIODevice::ReadOnly));
     const QString text = readLogText(whole);
-    for (const bool beside : {false, true}) {
-        QBuffer device(&bytes);
-        QVERIFY(device.open(QIODevice::ReadOnly));
-        int records = -1;
-        const QStringList lines = parseToLines([&](TextSink &sink, bool &arcFlag, ArcLists &arc) {
-            if (beside) {
-                records = parseBeside(device, Family::Lum, false, sink, arcFlag, arc, sink);
-            } else {
-                LogParser parser(Family::Lum, false, sink, arcFlag, arc, sink);
-                records = readAndParse(device, parser);
-            }
-        }, false);
-        const QStringList expected = parseToLines([&](TextSink &sink, bool &arcFlag, ArcLists &arc) {
-            parseLog(text.split(QLatin1Char('#')), Family::Lum, false, sink, arcFlag, arc, sink);
-        }, false);
-        QCOMPARE(records, text.count(QLatin1Char('#')));
-        QCOMPARE(lines.size(), expected.size());
-        QCOMPARE(lines, expected);
-    }
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    int records = -1;
+    const QStringList lines = parseToLines([&](TextSink &sink, bool &arcFlag, ArcLists &arc) {
+        LogParser parser(Family::Lum, false, sink, arcFlag, arc, sink);
+        records = readAndParse(device, parser);
+    }, false);
+    const QStringList expected = parseToLines([&](TextSink &sink, bool &arcFlag, ArcLists &arc) {
+        parseLog(text.split(QLatin1Char('#')), Family::Lum, false, sink, arcFlag, arc, sink);
+    }, false);
+    QCOMPARE(records, text.count(QLatin1Char('#')));
+    QCOMPARE(lines.size(), expected.size());
+    QCOMPARE(lines, expected);
 }
 
 void TestParser::garbageNeverCrashes()
