@@ -9,6 +9,7 @@
 //                             "ms peak_kib rows"
 
 #include "app/allocator.h"
+#include "bench/benchsupport.h"
 #include "app/velloran.h"
 #include "details/helploading.h"
 #include "log/logparser.h"
@@ -30,16 +31,6 @@
 
 namespace {
 
-long peakKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
 
 // Closes whatever notice a load shows.
 class NoticeCloser : public QObject

@@ -1,0 +1,12 @@
+#pragma once
+// What the benchmarks share: the generated log whose cells repeat a lot, and
+// the peak memory of the running process.
+
+#include <QString>
+
+// A Lum/Luma error log: six position lines, signal lines, two parameters,
+// about 500 distinct codes.
+QString makeLog(int records);
+
+// The peak resident memory of this process so far, in KiB.
+long peakKiB();
