@@ -32,19 +32,6 @@
 namespace {
 
 
-// Closes whatever notice a load shows.
-class NoticeCloser : public QObject
-{
-public:
-    NoticeCloser() { startTimer(1); }
-
-protected:
-    void timerEvent(QTimerEvent *) override
-    {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            box->accept();
-    }
-};
 
 const char kSoundLog[] = "ERROR HISTORY FILE (ROBOT.ERR)\r\n#0001\r\nE-0015,0,0\r\n2026/10/08 07:42:23\r\n0003\r\n0019\r\n";
 

@@ -146,19 +146,6 @@ public:
     std::vector<vlog::LogRow> rows;
 };
 
-// Closes the notices that a load shows (robots with more than eight axes).
-class NoticeCloser : public QObject
-{
-public:
-    NoticeCloser() { startTimer(1); }
-
-protected:
-    void timerEvent(QTimerEvent *) override
-    {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            box->accept();
-    }
-};
 
 void loadInto(Velloran &window, const QString &path)
 {

@@ -1,8 +1,10 @@
 #include "bench/benchsupport.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QList>
+#include <QMessageBox>
 
 QString makeLog(int records)
 {
@@ -46,4 +48,10 @@ long peakKiB()
         if (line.startsWith("VmHWM:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return 0;
+}
+
+void NoticeCloser::timerEvent(QTimerEvent *)
+{
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+        box->accept();
 }

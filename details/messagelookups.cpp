@@ -3,7 +3,6 @@
 
 #include "app/velloran.h"
 #include "details/helpfilereader.h"
-#include "log/windowlookups.h"
 
 QString Velloran::errorMessage(int code, const QString &p1, const QString &p2) const
 {
@@ -33,29 +32,4 @@ void Velloran::errorCauseRemedy(int code, QString &cause, QString &remedy) const
 void Velloran::warningCauseRemedy(int code, QString &cause, QString &remedy) const
 {
     help.warningCauseRemedy(family() == vlog::Family::Kav, language(), code, cause, remedy);
-}
-
-QString WindowLookups::errorMessage(int code, const QString &p1, const QString &p2)
-{
-    return m_help.errorMessage(m_kav, m_language, code, p1, p2);
-}
-
-QString WindowLookups::warningMessage(int code, const QString &p1, const QString &p2)
-{
-    return m_help.warningMessage(m_kav, m_language, code, p1, p2);
-}
-
-// A stop code without an entry gives an empty text.
-QString WindowLookups::kavStopReason(const QString &code)
-{
-    QString text = QStringLiteral("");
-    m_help.kavStops.lookupText(code, text);
-    return text;
-}
-
-QString WindowLookups::lumStopReason(int code)
-{
-    QString text = QStringLiteral("");
-    m_help.lumStops.lookupNumber(code, text);
-    return text;
 }

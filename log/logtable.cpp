@@ -3,10 +3,10 @@
 #include "app/translation.h"
 #include "app/waitcursor.h"
 #include "app/velloran.h"
+#include "details/helpdatabase.h"
 #include "app/velloranform.h"
 #include "log/logload.h"
 #include "log/recorditem.h"
-#include "log/windowlookups.h"
 #include "search/tablesearch.h"
 
 #include <QFileInfo>
@@ -105,7 +105,7 @@ void Velloran::parseLog(const QStringList &chunks)
 void Velloran::parseLogChunks(const QVector<QStringRef> &chunks)
 {
     const bool stop = vlog::isStopLogName(QFileInfo(ui->file_add->text()).fileName());
-    WindowLookups lookups(help, family() == vlog::Family::Kav, language());
+    vlog::DatabaseLookups lookups(help, family(), language());
     TableSink sink(*this);
     vlog::parseLog(chunks, family(), stop, lookups, arcFlag, arcLists, sink);
 }
@@ -116,7 +116,7 @@ int Velloran::parseLogFile(QIODevice &file)
     // filled row by row as the parser gives them, and each notice is shown
     // before the row of its record.
     const bool stop = vlog::isStopLogName(QFileInfo(ui->file_add->text()).fileName());
-    WindowLookups lookups(help, family() == vlog::Family::Kav, language());
+    vlog::DatabaseLookups lookups(help, family(), language());
     TableSink sink(*this);
     vlog::LogParser parser(family(), stop, lookups, arcFlag, arcLists, sink);
     return vlog::readAndParse(file, parser);
