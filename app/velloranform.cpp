@@ -3,6 +3,7 @@
 #include "app/formtables.h"
 #include "log/recordcolumns.h"
 
+#include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
@@ -236,8 +237,13 @@ void placeGeneralIoBoxes(QWidget *contents, QGridLayout *grid, const char *prefi
 {
     QFont font;
     font.setPointSize(9);
+    // A group that is not exclusive: a box being unchecked then asks the group
+    // which box is checked, instead of looking through every box of the page.
+    auto *group = new QButtonGroup(contents);
+    group->setExclusive(false);
     for (int i = 0; i < generalIoCount; ++i) {
         auto *box = new QCheckBox(contents);
+        group->addButton(box);
         box->setObjectName(QString::fromLatin1(prefix) + QString::number(i + 1));
         box->setEnabled(false); // display only
         box->setMinimumSize(QSize(0, 40));

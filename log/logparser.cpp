@@ -33,10 +33,11 @@ struct Span
     }
     int indexOf(ushort c, int from = 0) const
     {
-        for (int i = from; i < n; ++i)
-            if (p[i].unicode() == c)
-                return i;
-        return -1;
+        from = std::max(from, 0);
+        if (from >= n)
+            return -1;
+        const QChar *found = reinterpret_cast<const QChar *>(QtPrivate::qustrchr(QStringView(p + from, n - from), c));
+        return found == p + n ? -1 : int(found - p);
     }
     int count(ushort c) const
     {
@@ -66,35 +67,45 @@ struct Span
     QString toString() const { return n ? QString(p, n) : QString(QLatin1String("")); }
 };
 
-// White space removed at both ends and inner runs made one blank.
-QString simplified(Span s)
+// Writes `s` with white space removed at both ends and inner runs made one
+// blank to `out`, which has room for `s.n` characters; returns the length.
+int writeSimplified(Span s, QChar *out)
 {
     const Span t = s.trimmed();
-    bool clean = true;
-    for (int i = 0; i < t.n; ++i) {
-        const QChar c = t.p[i];
-        if (c.unicode() > ' ' && c.unicode() < 0x7f)
-            continue;
-        if (c.isSpace() && (c.unicode() != ' ' || t.p[i + 1].isSpace())) {
-            clean = false;
-            break;
-        }
-    }
-    if (clean)
-        return t.toString();
-    QString out;
-    out.reserve(t.n);
+    int k = 0;
     bool inSpace = false;
     for (int i = 0; i < t.n; ++i) {
-        if (t.p[i].isSpace()) {
+        const QChar c = t.p[i];
+        const ushort u = c.unicode();
+        if ((u <= ' ' || u >= 0x7f) && c.isSpace()) {
             inSpace = true;
             continue;
         }
         if (inSpace)
-            out += QLatin1Char(' ');
+            out[k++] = QLatin1Char(' ');
         inSpace = false;
-        out += t.p[i];
+        out[k++] = c;
     }
+    return k;
+}
+
+// An empty text that is not null, as a cell of an empty field holds.
+const QString &emptyText()
+{
+    static const QString e = QLatin1String("");
+    return e;
+}
+
+// White space removed at both ends and inner runs made one blank.
+QString simplified(Span s)
+{
+    const Span t = s.trimmed();
+    if (t.n == 0)
+        return emptyText();
+    QString out(t.n, Qt::Uninitialized);
+    const int n = writeSimplified(t, out.data());
+    if (n != t.n)
+        out.resize(n);
     return out;
 }
 
@@ -205,11 +216,18 @@ class Record
 public:
     explicit Record(Span chunk)
     {
-        const QStringView text(chunk.p, chunk.n);
-        int start = 0;
-        for (int end; (end = int(text.indexOf(QLatin1Char('\n'), start))) >= 0; start = end + 1)
-            add(Span{chunk.p + start, end - start});
-        add(Span{chunk.p + start, chunk.n - start});
+        const QChar *start = chunk.p;
+        const QChar *const end = chunk.p + chunk.n;
+        for (;;) {
+            // qustrchr scans many characters at a time and returns the end when
+            // there is no line break left.
+            const QChar *next = reinterpret_cast<const QChar *>(
+                QtPrivate::qustrchr(QStringView(start, end - start), u'\n'));
+            add(Span{start, int(next - start)});
+            if (next == end)
+                break;
+            start = next + 1;
+        }
     }
     int size() const { return m_lines.size(); }
     Span at(int i) const { return i >= 0 && i < m_lines.size() ? m_lines[i] : Span(); }
@@ -268,14 +286,6 @@ void appendArc(const Record &lines, int start, ArcLists &arc)
     }
 }
 
-// Puts `value` on a second row below the cell's top value.
-void below(LogRow &row, int column, const QString &value)
-{
-    const QString text = row.text(column);
-    const int end = text.indexOf(QLatin1Char('\n'));
-    row.set(column, (end < 0 ? text : text.left(end)) + QLatin1Char('\n') + value);
-}
-
 const QString &zero()
 {
     static const QString z = QStringLiteral("0");
@@ -286,21 +296,17 @@ class RecordParser
 {
 public:
     // The text of a cell from its raw piece. Logs repeat themselves from one
-    // record to the next (dates, programs, signal bytes): a piece equal to the
-    // one this column had in the previous record gives the same shared text.
-    // The previous piece is kept as a copy, since its record may be gone.
+    // record to the next (dates, programs, signal bytes): a piece whose
+    // trimmed text equals the text this column had in the previous record
+    // gives that same shared text. (A text equal to a simplified text is its
+    // own simplified text.)
     const QString &cell(int column, Span raw)
     {
-        Last &last = m_last[column];
-        if (!last.valid || last.raw.size() != raw.n
-            || (raw.n && memcmp(last.raw.constData(), raw.p, size_t(raw.n) * sizeof(QChar)) != 0)) {
-            last.raw.clear();
-            if (raw.n)
-                last.raw.append(raw.p, raw.n);
-            last.text = simplified(raw);
-            last.valid = true;
-        }
-        return last.text;
+        QString &last = m_last[column];
+        const Span t = raw.trimmed();
+        if (last.isNull() || last.size() != t.n || memcmp(last.constData(), t.p, size_t(t.n) * sizeof(QChar)) != 0)
+            last = simplified(t);
+        return last;
     }
 
     RecordParser(const LogHeader &header, Family family, MessageLookups &lookups)
@@ -350,30 +356,59 @@ public:
         row.set(ColFunction, m_family == Family::Lum && m_header.hasFunction ? cell(ColFunction, lines.at(LineFunction)) : m_placeholder);
     }
 
+    // The eight axis cells. Each has a top value and, in a record of more
+    // axes, a value below it; a cell is made once, when all its values are
+    // known.
     void positionColumns(const Record &lines, int count, LogRow &row)
     {
         const int start = m_header.positionStart;
         if (start < 0)
             return;
+        struct Axis
+        {
+            Span top;
+            const QString *fixedTop = nullptr;   // a text of its own instead of `top`
+            Span bottom;
+            bool hasTop = false;
+            bool hasBottom = false;
+        };
+        Axis axes[kAxisColumns];
+        auto top = [&](int column, Span value) {
+            Axis &a = axes[column - ColAxis1];
+            a.top = value;
+            a.fixedTop = nullptr;
+            a.hasTop = true;
+        };
+        auto fixedTop = [&](int column, const QString &text) {
+            Axis &a = axes[column - ColAxis1];
+            a.fixedTop = &text;
+            a.hasTop = true;
+        };
+        auto below = [&](int column, Span value) {
+            Axis &a = axes[column - ColAxis1];
+            a.bottom = value;
+            a.hasBottom = true;
+        };
+
         const Pieces p1(lines.at(start), ',');
         for (int i = 0; i < 3; ++i)
-            row.set(ColAxis1 + i, i < p1.size() ? p1.simplifiedAt(i) : QString(QLatin1String("")));
+            i < p1.size() ? top(ColAxis1 + i, p1.at(i)) : fixedTop(ColAxis1 + i, emptyText());
 
         const Pieces p2(lines.at(start + 1), ',');
         for (int i = 0; i < 3; ++i)
-            row.set(ColAxis4 + i, i < p2.size() ? p2.simplifiedAt(i) : zero());
+            i < p2.size() ? top(ColAxis4 + i, p2.at(i)) : fixedTop(ColAxis4 + i, zero());
 
         const Label label3 = lines.label(start + 2);
         if (label3 == GI || label3 == SI) {
-            row.set(ColAxis7, zero());
-            row.set(ColAxis8, zero());
+            fixedTop(ColAxis7, zero());
+            fixedTop(ColAxis8, zero());
         } else {
             const Pieces p3(lines.at(start + 2), ',');
             if (p3.size() <= 3) {
-                row.set(ColAxis7, p3.simplifiedAt(0));
-                row.set(ColAxis8, p3.size() >= 2 ? p3.simplifiedAt(1) : zero());
+                top(ColAxis7, p3.at(0));
+                p3.size() >= 2 ? top(ColAxis8, p3.at(1)) : fixedTop(ColAxis8, zero());
                 if (p3.size() == 3)
-                    below(row, ColAxis1, p3.simplifiedAt(2));
+                    below(ColAxis1, p3.at(2));
             }
         }
 
@@ -382,14 +417,34 @@ public:
             if (p.size() > 3)
                 return;
             for (int i = 0; i < p.size(); ++i)
-                below(row, firstColumn + i, p.simplifiedAt(i));
+                below(firstColumn + i, p.at(i));
         };
         if (count >= 4)
             lowerRow(3, ColAxis2);
         if (count >= 5)
             lowerRow(4, ColAxis5);
         if (count == 6)
-            below(row, ColAxis8, simplified(lines.at(start + 5)));
+            below(ColAxis8, lines.at(start + 5));
+
+        for (int i = 0; i < kAxisColumns; ++i) {
+            const Axis &a = axes[i];
+            if (!a.hasBottom) {
+                if (a.hasTop)
+                    row.set(ColAxis1 + i, a.fixedTop ? *a.fixedTop : simplified(a.top));
+                continue;
+            }
+            // The top value (none reads as empty), a line break and the value below.
+            const Span topText = a.fixedTop ? Span{a.fixedTop->constData(), int(a.fixedTop->size())}
+                                            : a.hasTop ? a.top.trimmed() : Span();
+            const Span bottomText = a.bottom.trimmed();
+            QString text(topText.n + 1 + bottomText.n, Qt::Uninitialized);
+            QChar *out = text.data();
+            int n = writeSimplified(topText, out);
+            out[n++] = QLatin1Char('\n');
+            n += writeSimplified(bottomText, out + n);
+            text.resize(n);
+            row.set(ColAxis1 + i, text);
+        }
     }
 
     void signalColumns(const Record &lines, LogRow &row)
@@ -418,13 +473,7 @@ public:
     }
 
 private:
-    struct Last
-    {
-        QVarLengthArray<QChar, 48> raw;
-        QString text;
-        bool valid = false;
-    };
-    Last m_last[kRecordColumns];
+    QString m_last[kRecordColumns];   // null until a record gives the column a text
     const LogHeader &m_header;
     Family m_family;
     MessageLookups &m_lookups;

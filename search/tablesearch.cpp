@@ -128,13 +128,22 @@ void TableSearch::beginFill()
     const int columns = m_table->columnCount();
     m_chars = QVector<vfind::ColumnChars>(columns);
     m_known = QVector<bool>(columns, false);
+    m_lastAdded = QVector<const QChar *>(columns, nullptr);
     m_filling = true;
 }
 
 void TableSearch::addCell(int column, const QString &text)
 {
-    if (m_filling && column >= 0 && column < m_chars.size())
-        m_chars[column].add(text);
+    if (!m_filling || column < 0 || column >= m_chars.size())
+        return;
+    // A text shared with the column's previous cell adds no character. (The
+    // cells hold their texts while the table fills, so an address seen
+    // before still holds the same characters.)
+    const QChar *&last = m_lastAdded[column];
+    if (text.constData() == last)
+        return;
+    last = text.constData();
+    m_chars[column].add(text);
 }
 
 void TableSearch::endFill()

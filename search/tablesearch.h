@@ -76,6 +76,7 @@ private:
     QTableWidget *m_table;
     QVector<vfind::ColumnChars> m_chars;
     QVector<bool> m_known;
+    QVector<const QChar *> m_lastAdded;   // the text each column added last while filling
     bool m_filling = false;
     QString m_lastText;
     std::shared_ptr<FindMatches::Scan> m_last;
