@@ -72,21 +72,22 @@ struct Span
 int writeSimplified(Span s, QChar *out)
 {
     const Span t = s.trimmed();
-    int k = 0;
-    bool inSpace = false;
-    for (int i = 0; i < t.n; ++i) {
-        const QChar c = t.p[i];
-        const ushort u = c.unicode();
-        if ((u <= ' ' || u >= 0x7f) && c.isSpace()) {
-            inSpace = true;
+    const QChar *p = t.p;
+    const QChar *const end = t.p + t.n;
+    QChar *o = out;
+    while (p < end) {
+        const ushort u = p->unicode();
+        // Printable ASCII, the most of any log, is told apart at once.
+        if (u - 0x21u < 0x5eu || !p->isSpace()) {
+            *o++ = *p++;
             continue;
         }
-        if (inSpace)
-            out[k++] = QLatin1Char(' ');
-        inSpace = false;
-        out[k++] = c;
+        // A run of white space inside the text (the ends are trimmed) is one blank.
+        *o++ = QLatin1Char(' ');
+        while (++p < end && p->isSpace()) {
+        }
     }
-    return k;
+    return int(o - out);
 }
 
 // An empty text that is not null, as a cell of an empty field holds.

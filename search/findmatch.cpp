@@ -23,24 +23,28 @@ constexpr std::uint64_t kCapitals = ((std::uint64_t(1) << 26) - 1) << 1;
 
 void ColumnChars::add(const QString &text)
 {
-    // Plain ASCII is noted as it stands and its capitals are folded at the
-    // end, all at once; other characters are folded one by one.
-    std::uint64_t low = 0, high = 0;
-    for (const QChar c : text) {
-        const unsigned u = c.unicode();
-        if (u < 64) {
-            low |= std::uint64_t(1) << u;
-        } else if (u < 128) {
-            high |= std::uint64_t(1) << (u - 64);
-        } else {
-            const unsigned f = foldedAscii(c);
-            if (f < 128)
-                (f < 64 ? low : high) |= std::uint64_t(1) << (f % 64);
+    // A text of plain ASCII alone (most cells) is noted character by character
+    // without further tests, and its capitals are folded at the end, all at
+    // once; other characters are folded one by one.
+    const ushort *p = text.utf16();
+    const int n = text.size();
+    ushort all = 0;
+    for (int i = 0; i < n; ++i)
+        all |= p[i];
+    std::uint64_t bits[2] = {0, 0};
+    if (all < 128) {
+        for (int i = 0; i < n; ++i)
+            bits[p[i] >> 6] |= std::uint64_t(1) << (p[i] & 63);
+    } else {
+        for (int i = 0; i < n; ++i) {
+            const unsigned u = p[i] < 128 ? p[i] : foldedAscii(QChar(p[i]));
+            if (u < 128)
+                bits[u >> 6] |= std::uint64_t(1) << (u & 63);
         }
     }
-    high |= (high & kCapitals) << 32;
-    m_ascii[0] |= low;
-    m_ascii[1] |= high;
+    bits[1] |= (bits[1] & kCapitals) << 32;
+    m_ascii[0] |= bits[0];
+    m_ascii[1] |= bits[1];
 }
 
 bool ColumnChars::mayContain(const ColumnChars &needle) const
