@@ -6,7 +6,6 @@
 #include "details/helpdatabase.h"
 #include "app/velloranform.h"
 #include "log/logload.h"
-#include "log/recorditem.h"
 #include "search/tablesearch.h"
 
 #include <QFileInfo>
@@ -58,7 +57,7 @@ public:
         for (int c = 0; c < vlog::kRecordColumns; ++c) {
             if (!cells.has(c))
                 continue;
-            auto *item = new RecordItem(cells.cells[size_t(c)]);
+            auto *item = new QTableWidgetItem(cells.cells[size_t(c)]);
             m_table->setItem(row, c, item);
             m_search.addCell(c, cells.cells[size_t(c)]);
             if (c == vlog::ColNo && cells.arcEntry >= 0)

@@ -2,13 +2,18 @@
 
 #include "app/velloran.h"
 #include "app/velloranform.h"
-#include "log/recorditem.h"
 #include "log/recordorder.h"
 #include "search/finddialog.h"
+#include "search/tablesearch.h"
 #include "app/waitcursor.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
 
 void Velloran::OnRowSelect(int row, int)
 {
@@ -40,8 +45,6 @@ bool Velloran::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool RecordItem::s_byPlace = false;
-
 namespace {
 
 // Switches sorting on. Header clicks then reach sectionClicked alone: the
@@ -52,24 +55,107 @@ void enableSorting(QTableWidget *table)
     QObject::disconnect(table->horizontalHeader(), SIGNAL(sortIndicatorChanged(int,Qt::SortOrder)), table, nullptr);
 }
 
-void sortBy(QTableWidget *table, int column, Qt::SortOrder order)
-{
-    table->horizontalHeader()->setSortIndicator(column, order);
-    table->sortItems(column, order);
-}
-
 Qt::SortOrder orderOf(const vlog::SortStep &step)
 {
     return step.descending ? Qt::DescendingOrder : Qt::AscendingOrder;
 }
 
+// The selection with every row r moved to newRow[r], rows next to each other
+// with the same columns merged again.
+QItemSelection movedSelection(const QItemSelection &selection, const QVector<int> &newRow, const QAbstractItemModel *model)
+{
+    struct Piece
+    {
+        int left, right, row;
+    };
+    std::vector<Piece> pieces;
+    for (const QItemSelectionRange &range : selection)
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            if (r >= 0 && r < newRow.size())
+                pieces.push_back({range.left(), range.right(), newRow.at(r)});
+    std::sort(pieces.begin(), pieces.end(), [](const Piece &a, const Piece &b) {
+        return std::tie(a.left, a.right, a.row) < std::tie(b.left, b.right, b.row);
+    });
+    QItemSelection moved;
+    for (size_t i = 0; i < pieces.size();) {
+        size_t j = i + 1;
+        while (j < pieces.size() && pieces[j].left == pieces[i].left && pieces[j].right == pieces[i].right
+               && pieces[j].row == pieces[j - 1].row + 1)
+            ++j;
+        moved.append(QItemSelectionRange(model->index(pieces[i].row, pieces[i].left),
+                                         model->index(pieces[j - 1].row, pieces[i].right)));
+        i = j;
+    }
+    return moved;
+}
+
+// Puts the row at order[k] to row k, with its items, its height and its
+// selection, as the table's own sort moves them, but without the table's own
+// sort, which notes every cell twice in lists of model indexes: the items are
+// taken out of each column and put back in their new rows while the model is
+// quiet, then the heights, selection and current cell follow.
+void moveRows(QTableWidget *table, const QVector<int> &order)
+{
+    const int rows = table->rowCount();
+    QVector<int> newRow(rows);
+    for (int k = 0; k < rows; ++k)
+        newRow[order.at(k)] = k;
+    QHeaderView *vertical = table->verticalHeader();
+    QVector<int> heights(rows);
+    for (int r = 0; r < rows; ++r)
+        heights[r] = table->rowHeight(r);
+    QItemSelectionModel *selection = table->selectionModel();
+    const QItemSelection selected = selection->selection();
+    const QModelIndex current = selection->currentIndex();
+
+    // Sorting inserts an item put into the sorted column at its sorted place;
+    // no column is sorted while the rows move.
+    QHeaderView *header = table->horizontalHeader();
+    const int section = header->sortIndicatorSection();
+    const Qt::SortOrder direction = header->sortIndicatorOrder();
+    const bool headerWasQuiet = header->blockSignals(true);
+    header->setSortIndicator(-1, direction);
+    QAbstractItemModel *model = table->model();
+    const bool modelWasQuiet = model->blockSignals(true);
+    // Row by row, as the items lie in memory.
+    const int columns = table->columnCount();
+    std::vector<QTableWidgetItem *> items(size_t(rows) * size_t(columns), nullptr);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            items[size_t(r) * size_t(columns) + size_t(c)] = table->takeItem(r, c);
+    for (int k = 0; k < rows; ++k)
+        for (int c = 0; c < columns; ++c)
+            if (QTableWidgetItem *item = items[size_t(order.at(k)) * size_t(columns) + size_t(c)])
+                table->setItem(k, c, item);
+    model->blockSignals(modelWasQuiet);
+    header->setSortIndicator(section, direction);
+    header->blockSignals(headerWasQuiet);
+
+    // Without updates a row's new height costs the same in a table of any length.
+    const bool verticalUpdates = vertical->updatesEnabled();
+    vertical->setUpdatesEnabled(false);
+    for (int k = 0; k < rows; ++k)
+        if (table->rowHeight(k) != heights.at(order.at(k)))
+            table->setRowHeight(k, heights.at(order.at(k)));
+    vertical->setUpdatesEnabled(verticalUpdates);
+
+    // The view stays where it is, as after the table's own sort.
+    const bool autoScroll = table->hasAutoScroll();
+    table->setAutoScroll(false);
+    selection->select(movedSelection(selected, newRow, model), QItemSelectionModel::ClearAndSelect);
+    if (current.isValid() && current.row() < rows)
+        selection->setCurrentIndex(model->index(newRow.at(current.row()), current.column()),
+                                   QItemSelectionModel::NoUpdate);
+    table->setAutoScroll(autoScroll);
+    table->viewport()->update();
+    vertical->viewport()->update();
+}
+
 // Switches sorting on and sorts by each step in turn, as the table's own
 // stable sorts would, one after another. Switching sorting on sorts by the
 // header's sort indicator first; that sort counts as the first step.
-// The rows are reordered once: the order is computed from the texts, and the
-// table's sort moves its rows with their heights and selection by comparing
-// the places the rows are to take.
-void sortRecords(QTableWidget *table, const QVector<vlog::SortStep> &steps)
+// The rows are reordered once: the order is computed from the texts.
+void sortRecords(QTableWidget *table, TableSearch &search, const QVector<vlog::SortStep> &steps)
 {
     QHeaderView *header = table->horizontalHeader();
     QVector<vlog::SortStep> all;
@@ -78,19 +164,6 @@ void sortRecords(QTableWidget *table, const QVector<vlog::SortStep> &steps)
     all += steps;
 
     const int rows = table->rowCount();
-    const int last = steps.last().column;
-    QVector<RecordItem *> lastItems(rows);
-    for (int r = 0; r < rows; ++r) {
-        lastItems[r] = dynamic_cast<RecordItem *>(table->item(r, last));
-        if (!lastItems.at(r)) {
-            // A row without a record cell there: the table sorts as it sorts.
-            enableSorting(table);
-            for (const vlog::SortStep &step : steps)
-                sortBy(table, step.column, orderOf(step));
-            return;
-        }
-    }
-
     std::vector<QVector<QString>> texts(size_t(all.size()));
     QVector<vlog::ColumnCells> cells(all.size());
     for (int i = 0; i < all.size(); ++i) {
@@ -107,8 +180,6 @@ void sortRecords(QTableWidget *table, const QVector<vlog::SortStep> &steps)
         }
     }
     const QVector<int> order = vlog::orderAfterSorts(all, cells, rows);
-    for (int place = 0; place < rows; ++place)
-        lastItems.at(order.at(place))->setPlace(place);
 
     if (!table->isSortingEnabled()) {
         // No section: switching sorting on sorts nothing (that sort is a step above).
@@ -117,11 +188,9 @@ void sortRecords(QTableWidget *table, const QVector<vlog::SortStep> &steps)
     }
     for (const vlog::SortStep &step : steps)
         header->setSortIndicator(step.column, orderOf(step));
-    {
-        const RecordItem::ByPlace byPlace;
-        table->sortItems(last, Qt::AscendingOrder);
-    }
-    header->setSortIndicator(last, orderOf(steps.last()));
+    // A search under way reads the rows in their order before they move.
+    search.rowsAboutToBeReordered();
+    moveRows(table, order);
 }
 
 } // namespace
@@ -149,5 +218,5 @@ void Velloran::sectionClicked(int column)
         return;
     }
     const WaitCursor wait;
-    sortRecords(t, steps);
+    sortRecords(t, tableSearcher(), steps);
 }

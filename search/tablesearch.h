@@ -63,6 +63,9 @@ public:
     void beginFill();
     void addCell(int column, const QString &text);
     void endFill();
+    // The rows are about to be put in another order without the model telling
+    // of it: a search under way is read to its end in the order before.
+    void rowsAboutToBeReordered() { orderChanged(); }
 
 private:
     friend class FindMatches;

@@ -267,6 +267,15 @@ QStringList tableState(const QTableWidget *t)
     return rows;
 }
 
+QList<int> selectedRows(const QTableWidget *t)
+{
+    QList<int> rows;
+    for (const QModelIndex &index : t->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 void clickHeader(QTableWidget *t, int column)
 {
     QHeaderView *header = t->horizontalHeader();
@@ -336,6 +345,7 @@ void TestWindow::sortingMatchesTheTablesOwnSorts()
             clickHeader(&reference, column);
             QCOMPARE(tableState(t), tableState(&reference));
             QCOMPARE(t->currentRow(), reference.currentRow());
+            QCOMPARE(selectedRows(t), selectedRows(&reference));
             QCOMPARE(t->isSortingEnabled(), reference.isSortingEnabled());
             QCOMPARE(t->horizontalHeader()->sortIndicatorSection(), reference.horizontalHeader()->sortIndicatorSection());
             QCOMPARE(t->horizontalHeader()->sortIndicatorOrder(), reference.horizontalHeader()->sortIndicatorOrder());
