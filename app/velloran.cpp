@@ -3,6 +3,7 @@
 #include "app/velloranform.h"
 
 #include "search/finddialog.h"
+#include "log/recorditems.h"
 #include "search/tablesearch.h"
 
 #include <QCloseEvent>

@@ -17,6 +17,7 @@
 #include <memory>
 
 class FindDialog;
+class RecordItems;
 class QIODevice;
 class QTableWidgetItem;
 class QTreeWidgetItem;
@@ -161,6 +162,9 @@ private:
     // The information box of a search text that no cell contains.
     void showNotFound(const QString &text);
     std::unique_ptr<TableSearch> tableSearch;
+    // The record table's items row by row, which sorting reads (log/recorditems.*).
+    RecordItems &recordItems();
+    std::unique_ptr<RecordItems> recordItemsCopy;
     friend class TableSink;
 
     std::unique_ptr<VelloranClass> ui;

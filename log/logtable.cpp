@@ -6,6 +6,7 @@
 #include "details/helpdatabase.h"
 #include "app/velloranform.h"
 #include "log/logload.h"
+#include "log/recorditems.h"
 #include "search/tablesearch.h"
 
 #include <QFileInfo>
@@ -19,13 +20,15 @@ class TableSink : public vlog::LogSink
 {
 public:
     explicit TableSink(Velloran &window)
-        : m_window(window), m_table(window.ui->tableWidget), m_search(window.tableSearcher())
+        : m_window(window), m_table(window.ui->tableWidget), m_search(window.tableSearcher()),
+          m_items(window.recordItems())
     {
     }
 
     ~TableSink() override
     {
         announceCells();
+        m_items.endFill();
         m_search.endFill();
         m_table->verticalHeader()->setUpdatesEnabled(true);
     }
@@ -37,6 +40,7 @@ public:
         m_table->setRowCount(0);
         m_table->verticalHeader()->setDefaultSectionSize(vlog::kRowHeight);
         m_table->setRowCount(rowCount);
+        m_items.beginFill(rowCount, m_table->columnCount());
         m_search.beginFill();
         // Without updates a row's new height costs the same in a table of
         // any length.
@@ -59,6 +63,7 @@ public:
                 continue;
             auto *item = new QTableWidgetItem(cells.cells[size_t(c)]);
             m_table->setItem(row, c, item);
+            m_items.set(row, c, item, cells.cells[size_t(c)]);
             m_search.addCell(c, cells.cells[size_t(c)]);
             if (c == vlog::ColNo && cells.arcEntry >= 0)
                 m_window.arcEntryOfRecord.insert(item, cells.arcEntry);
@@ -90,6 +95,7 @@ private:
     Velloran &m_window;
     QTableWidget *m_table;
     TableSearch &m_search;
+    RecordItems &m_items;
     bool m_quiet = false;
     bool m_wasQuiet = false;
     int m_filled = 0;      // rows up to here have their cells

@@ -8,8 +8,33 @@ namespace vlog {
 
 namespace {
 
+// Whether two texts are of one shape: the same length, decimal digits at the
+// same places and the same separator ("/", ":", "-", ".", blank) at every
+// other place, as dates, times and numbers of one width are. Such texts sort
+// by their first different digit in every locale, as they do character by
+// character.
+bool sameDigitShape(const QString &a, const QString &b)
+{
+    if (a.size() != b.size())
+        return false;
+    const QChar *p = a.constData();
+    const QChar *q = b.constData();
+    for (int i = 0; i < a.size(); ++i) {
+        const ushort x = p[i].unicode();
+        const ushort y = q[i].unicode();
+        const bool digitX = ushort(x - '0') < 10;
+        if (digitX != (ushort(y - '0') < 10))
+            return false;
+        if (!digitX && (x != y || !(x == '/' || x == ':' || x == '-' || x == '.' || x == ' ')))
+            return false;
+    }
+    return true;
+}
+
 bool textLess(const QString &a, const QString &b)
 {
+    if (sameDigitShape(a, b))
+        return QString::compare(a, b) < 0;
     return QString::localeAwareCompare(a, b) < 0;
 }
 
@@ -53,9 +78,15 @@ public:
             std::swap(a, b);
         if (!m_ranks.isEmpty())
             return m_ranks.at(a) < m_ranks.at(b) ? -1 : (m_ranks.at(b) < m_ranks.at(a) ? 1 : 0);
-        if (textLess(*m_cells.at(a), *m_cells.at(b)))
+        const QString &textA = *m_cells.at(a);
+        const QString &textB = *m_cells.at(b);
+        if (sameDigitShape(textA, textB)) {
+            const int c = QString::compare(textA, textB);
+            return c < 0 ? -1 : (c > 0 ? 1 : 0);
+        }
+        if (textLess(textA, textB))
             return -1;
-        return textLess(*m_cells.at(b), *m_cells.at(a)) ? 1 : 0;
+        return textLess(textB, textA) ? 1 : 0;
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/velloran.h"
 #include "app/velloranform.h"
+#include "log/recorditems.h"
 #include "log/recordorder.h"
 #include "search/finddialog.h"
 #include "search/tablesearch.h"
@@ -89,17 +90,18 @@ QItemSelection movedSelection(const QItemSelection &selection, const QVector<int
     return moved;
 }
 
-// Puts the row at order[k] to row k, with its items, its height and its
-// selection, as the table's own sort moves them, but without the table's own
-// sort, which notes every cell twice in lists of model indexes: the items are
-// taken out of each column and put back in their new rows while the model is
-// quiet, then the heights, selection and current cell follow.
-void moveRows(QTableWidget *table, const QVector<int> &order)
+// Puts the row at order[k] to row k, with its cells, its height and its
+// selection, as the table's own sort moves them, but without it: the table's
+// own sort notes every cell twice in lists of model indexes. In a column with
+// an item in every row the items stay and their contents move along the
+// cycles of the order; in a column with gaps the items themselves are taken
+// out and put back in their new rows while the model is quiet. Either way
+// item(newRow[r], c) holds the cell that item(r, c) held.
+void moveRows(QTableWidget *table, RecordItems &copy, const QVector<int> &order, const QVector<int> &newRow)
 {
+    std::vector<QTableWidgetItem *> &items = copy.all();
     const int rows = table->rowCount();
-    QVector<int> newRow(rows);
-    for (int k = 0; k < rows; ++k)
-        newRow[order.at(k)] = k;
+    const int columns = copy.columns();
     QHeaderView *vertical = table->verticalHeader();
     QVector<int> heights(rows);
     for (int r = 0; r < rows; ++r)
@@ -108,28 +110,67 @@ void moveRows(QTableWidget *table, const QVector<int> &order)
     const QItemSelection selected = selection->selection();
     const QModelIndex current = selection->currentIndex();
 
-    // Sorting inserts an item put into the sorted column at its sorted place;
-    // no column is sorted while the rows move.
-    QHeaderView *header = table->horizontalHeader();
-    const int section = header->sortIndicatorSection();
-    const Qt::SortOrder direction = header->sortIndicatorOrder();
-    const bool headerWasQuiet = header->blockSignals(true);
-    header->setSortIndicator(-1, direction);
-    QAbstractItemModel *model = table->model();
-    const bool modelWasQuiet = model->blockSignals(true);
-    // Row by row, as the items lie in memory.
-    const int columns = table->columnCount();
-    std::vector<QTableWidgetItem *> items(size_t(rows) * size_t(columns), nullptr);
+    // Every item, row by row, as they lie in memory.
+    const auto at = [columns](int row, int column) { return size_t(row) * size_t(columns) + size_t(column); };
+    std::vector<int> full, gaps;
+    std::vector<bool> gap(size_t(columns), false);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)
-            items[size_t(r) * size_t(columns) + size_t(c)] = table->takeItem(r, c);
-    for (int k = 0; k < rows; ++k)
-        for (int c = 0; c < columns; ++c)
-            if (QTableWidgetItem *item = items[size_t(order.at(k)) * size_t(columns) + size_t(c)])
-                table->setItem(k, c, item);
-    model->blockSignals(modelWasQuiet);
-    header->setSortIndicator(section, direction);
-    header->blockSignals(headerWasQuiet);
+            if (!items[at(r, c)])
+                gap[size_t(c)] = true;
+    for (int c = 0; c < columns; ++c)
+        (gap[size_t(c)] ? gaps : full).push_back(c);
+
+    // Contents along the cycles: row j takes the cells of row order[j], the
+    // first row of a cycle through a spare row.
+    std::vector<QTableWidgetItem> spare(static_cast<size_t>(columns));
+    std::vector<bool> done(size_t(rows), false);
+    for (int start = 0; start < rows; ++start) {
+        if (done[size_t(start)])
+            continue;
+        for (int c : full)
+            spare[size_t(c)] = *items[at(start, c)];
+        for (int j = start;;) {
+            done[size_t(j)] = true;
+            const int from = order.at(j);
+            if (from == start) {
+                for (int c : full)
+                    *items[at(j, c)] = spare[size_t(c)];
+                break;
+            }
+            for (int c : full)
+                *items[at(j, c)] = *items[at(from, c)];
+            j = from;
+        }
+    }
+
+    if (!gaps.empty()) {
+        // Sorting inserts an item put into the sorted column at its sorted
+        // place; no column is sorted while the items move.
+        QHeaderView *header = table->horizontalHeader();
+        const int section = header->sortIndicatorSection();
+        const Qt::SortOrder direction = header->sortIndicatorOrder();
+        const bool headerWasQuiet = header->blockSignals(true);
+        header->setSortIndicator(-1, direction);
+        QAbstractItemModel *model = table->model();
+        const bool modelWasQuiet = model->blockSignals(true);
+        std::vector<QTableWidgetItem *> taken;
+        taken.reserve(size_t(rows) * gaps.size());
+        for (int r = 0; r < rows; ++r)
+            for (int c : gaps)
+                taken.push_back(table->takeItem(r, c));
+        for (int k = 0; k < rows; ++k) {
+            for (size_t g = 0; g < gaps.size(); ++g) {
+                QTableWidgetItem *item = taken[size_t(order.at(k)) * gaps.size() + g];
+                items[at(k, gaps[g])] = item;
+                if (item)
+                    table->setItem(k, gaps[g], item);
+            }
+        }
+        model->blockSignals(modelWasQuiet);
+        header->setSortIndicator(section, direction);
+        header->blockSignals(headerWasQuiet);
+    }
 
     // Without updates a row's new height costs the same in a table of any length.
     const bool verticalUpdates = vertical->updatesEnabled();
@@ -139,9 +180,12 @@ void moveRows(QTableWidget *table, const QVector<int> &order)
             table->setRowHeight(k, heights.at(order.at(k)));
     vertical->setUpdatesEnabled(verticalUpdates);
 
+    copy.rowsMoved(order);
+
     // The view stays where it is, as after the table's own sort.
     const bool autoScroll = table->hasAutoScroll();
     table->setAutoScroll(false);
+    QAbstractItemModel *model = table->model();
     selection->select(movedSelection(selected, newRow, model), QItemSelectionModel::ClearAndSelect);
     if (current.isValid() && current.row() < rows)
         selection->setCurrentIndex(model->index(newRow.at(current.row()), current.column()),
@@ -154,9 +198,12 @@ void moveRows(QTableWidget *table, const QVector<int> &order)
 // Switches sorting on and sorts by each step in turn, as the table's own
 // stable sorts would, one after another. Switching sorting on sorts by the
 // header's sort indicator first; that sort counts as the first step.
-// The rows are reordered once: the order is computed from the texts.
-void sortRecords(QTableWidget *table, TableSearch &search, const QVector<vlog::SortStep> &steps)
+// Returns the order to put the rows in, computed from the texts: entry k is
+// the row that comes to stand at k.
+QVector<int> sortOrder(QTableWidget *table, RecordItems &copy, const QVector<vlog::SortStep> &steps)
 {
+    const std::vector<QTableWidgetItem *> &items = copy.all();
+    const int columns = copy.columns();
     QHeaderView *header = table->horizontalHeader();
     QVector<vlog::SortStep> all;
     if (!table->isSortingEnabled())
@@ -170,10 +217,15 @@ void sortRecords(QTableWidget *table, TableSearch &search, const QVector<vlog::S
         texts[size_t(i)].resize(rows);
         cells[i].fill(nullptr, rows);
         const int column = all.at(i).column;
-        if (column < 0 || column >= table->columnCount())
+        if (column < 0 || column >= columns)
             continue;
+        if (copy.keepsText(column)) {
+            for (int r = 0; r < rows; ++r)
+                cells[i][r] = copy.sortText(r, column);
+            continue;
+        }
         for (int r = 0; r < rows; ++r) {
-            if (const QTableWidgetItem *item = table->item(r, column)) {
+            if (const QTableWidgetItem *item = items[size_t(r) * size_t(columns) + size_t(column)]) {
                 texts[size_t(i)][r] = item->text();
                 cells[i][r] = &texts[size_t(i)].at(r);
             }
@@ -188,12 +240,17 @@ void sortRecords(QTableWidget *table, TableSearch &search, const QVector<vlog::S
     }
     for (const vlog::SortStep &step : steps)
         header->setSortIndicator(step.column, orderOf(step));
-    // A search under way reads the rows in their order before they move.
-    search.rowsAboutToBeReordered();
-    moveRows(table, order);
+    return order;
 }
 
 } // namespace
+
+RecordItems &Velloran::recordItems()
+{
+    if (!recordItemsCopy)
+        recordItemsCopy.reset(new RecordItems(ui->tableWidget));
+    return *recordItemsCopy;
+}
 
 void Velloran::sectionClicked(int column)
 {
@@ -218,5 +275,19 @@ void Velloran::sectionClicked(int column)
         return;
     }
     const WaitCursor wait;
-    sortRecords(t, tableSearcher(), steps);
+    const QVector<int> order = sortOrder(t, recordItems(), steps);
+    QVector<int> newRow(order.size());
+    for (int k = 0; k < order.size(); ++k)
+        newRow[order.at(k)] = k;
+    // The arc entries go with the cells of their records' numbers.
+    QVector<QPair<int, int>> arcRows;
+    arcRows.reserve(arcEntryOfRecord.size());
+    for (auto it = arcEntryOfRecord.cbegin(); it != arcEntryOfRecord.cend(); ++it)
+        arcRows.append({t->row(it.key()), it.value()});
+    tableSearcher().reorderRows(newRow, [&] { moveRows(t, recordItems(), order, newRow); });
+    arcEntryOfRecord.clear();
+    for (const QPair<int, int> &arc : qAsConst(arcRows))
+        if (arc.first >= 0 && arc.first < newRow.size())
+            if (const QTableWidgetItem *item = t->item(newRow.at(arc.first), vlog::ColNo))
+                arcEntryOfRecord.insert(item, arc.second);
 }

@@ -10,6 +10,9 @@ struct FindMatches::Scan
 {
     vfind::ColumnScan cells;
     QList<QTableWidgetItem *> items;
+    // Where each item stood when it was found, moved along when the rows are
+    // put in another order.
+    QVector<vfind::CellPos> places;
     // The search that reads on, or none once the scan has been read to its end.
     TableSearch *owner = nullptr;
 };
@@ -89,6 +92,10 @@ FindMatches TableSearch::find(const QString &text)
                                 [](const std::weak_ptr<FindMatches::Scan> &open) { return open.expired(); }),
                  m_open.end());
     m_open.push_back(matches.m_scan);
+    m_made.erase(std::remove_if(m_made.begin(), m_made.end(),
+                                [](const std::weak_ptr<FindMatches::Scan> &made) { return made.expired(); }),
+                 m_made.end());
+    m_made.push_back(matches.m_scan);
     m_last = matches.m_scan;
     m_lastText = text;
     watchCells(true);
@@ -107,8 +114,10 @@ void TableSearch::advance(FindMatches::Scan &scan, int count)
         return true;
     });
     const QVector<vfind::CellPos> &found = scan.cells.found();
-    for (int i = before; i < found.size(); ++i)
+    for (int i = before; i < found.size(); ++i) {
         scan.items.append(m_table->item(found.at(i).row, found.at(i).column));
+        scan.places.append(found.at(i));
+    }
     if (scan.cells.finished())
         scan.owner = nullptr;
 }
@@ -153,6 +162,23 @@ void TableSearch::endFill()
     m_filling = false;
     m_known.fill(true);
     watchCells(true);
+}
+
+void TableSearch::reorderRows(const QVector<int> &newRow, const std::function<void()> &move)
+{
+    orderChanged();
+    move();
+    for (const std::weak_ptr<FindMatches::Scan> &made : m_made) {
+        const std::shared_ptr<FindMatches::Scan> scan = made.lock();
+        if (!scan)
+            continue;
+        for (int i = 0; i < scan->places.size(); ++i) {
+            vfind::CellPos &place = scan->places[i];
+            const bool inTable = place.row >= 0 && place.row < newRow.size();
+            place.row = inTable ? newRow.at(place.row) : -1;
+            scan->items[i] = inTable ? m_table->item(place.row, place.column) : nullptr;
+        }
+    }
 }
 
 void TableSearch::orderChanged()

@@ -22,6 +22,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -63,9 +64,11 @@ public:
     void beginFill();
     void addCell(int column, const QString &text);
     void endFill();
-    // The rows are about to be put in another order without the model telling
-    // of it: a search under way is read to its end in the order before.
-    void rowsAboutToBeReordered() { orderChanged(); }
+    // Puts the rows in another order by `move`, which the model does not tell
+    // of: the row at r comes to stand at newRow[r]. A search under way is read
+    // to its end in the order before, and every match found goes on naming
+    // the cell of its record.
+    void reorderRows(const QVector<int> &newRow, const std::function<void()> &move);
 
 private:
     friend class FindMatches;
@@ -85,5 +88,7 @@ private:
     std::shared_ptr<FindMatches::Scan> m_last;
     // Searches handed out that may still be read on.
     std::vector<std::weak_ptr<FindMatches::Scan>> m_open;
+    // Every search handed out that someone still holds.
+    std::vector<std::weak_ptr<FindMatches::Scan>> m_made;
     QMetaObject::Connection m_cellWatch;
 };

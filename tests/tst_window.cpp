@@ -224,6 +224,9 @@ void TestWindow::sortingByHeaders()
                                                                     "1 E-0120,1,0 2026/11/01 08:00:00"}));
     QVERIFY(!f->table()->isSortingEnabled());
     QCOMPARE(f->column(0), (QStringList{"2", "1"}));
+    // A cell replaced after the load sorts by its own text.
+    f->table()->setItem(0, 0, new QTableWidgetItem(QStringLiteral("0")));
+    QCOMPARE(sortBy(0), QStringLiteral("1 0"));
 }
 
 namespace {
@@ -309,7 +312,7 @@ void TestWindow::sortingMatchesTheTablesOwnSorts()
     for (int i = 0; i < 60; ++i) {
         // Numbers of two widths, some twice; tall rows here and there.
         const QStringList positions = i % 7 == 3 ? QStringList{"1,2,3", "4,5,6", "7,8,9"} : sixAxes();
-        list << lumRecord(QString::number(i % 25 + 5), codes.at(i * 7 % codes.size()) + QStringLiteral(",1,2"), positions,
+        list << lumRecord(QString::number(i % 25 + 5), codes.at(i * 7 % codes.size()) + QStringLiteral(",%1,2").arg(i % 3), positions,
                           lumSignals(), dates.at(i * 5 % dates.size()));
     }
     QString header = lumErrorHeader();
@@ -355,6 +358,9 @@ void TestWindow::sortingMatchesTheTablesOwnSorts()
     openAndClick({1, 1, 4, 0, 5, 1, 2, 1, 0, 1, 0});
     openAndClick({1, 4, 1});
     openAndClick({5, 0});
+    // A click on a column that does not sort switches sorting off; the next
+    // click on one that sorts switches it on again.
+    openAndClick({1, 3, 1, 3, 4});
 }
 
 void TestWindow::rowSelectionAndArrowKeysFillTheDetails()
