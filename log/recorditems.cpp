@@ -84,7 +84,7 @@ bool RecordItems::keepsText(int column)
     return sortSlot(column) >= 0;
 }
 
-const QString *RecordItems::sortText(int row, int column)
+const QString *RecordItems::keptText(int row, int column)
 {
     bringUpToDate();
     const int slot = sortSlot(column);

@@ -1,6 +1,7 @@
 #pragma once
 // The record table's items, row by row, as the log put them in, and the texts
-// of the columns that header clicks sort by: a copy that a sort reads instead
+// of the columns that header clicks sort by (among them the number and code
+// that the statistics count): a copy that sorting and counting read instead
 // of asking the table for each of its cells. Any change the table's model
 // announces makes the copy stale; a stale copy is read again from the table
 // when it is next needed.
@@ -30,9 +31,10 @@ public:
     // and then tells rowsMoved.
     std::vector<QTableWidgetItem *> &all();
     int columns() const { return m_columns; }
-    // The text of a cell of a column that header clicks sort by, or nullptr
-    // for a cell without an item; valid until the copy changes.
-    const QString *sortText(int row, int column);
+    // The text of a cell of a column whose texts are kept (those that header
+    // clicks sort by), or nullptr for a cell without an item; valid until the
+    // copy changes.
+    const QString *keptText(int row, int column);
     static bool keepsText(int column);
     // The rows were put in the order that `order` gives (entry k is the row
     // that came to stand at k).

@@ -221,7 +221,7 @@ QVector<int> sortOrder(QTableWidget *table, RecordItems &copy, const QVector<vlo
             continue;
         if (copy.keepsText(column)) {
             for (int r = 0; r < rows; ++r)
-                cells[i][r] = copy.sortText(r, column);
+                cells[i][r] = copy.keptText(r, column);
             continue;
         }
         for (int r = 0; r < rows; ++r) {
