@@ -31,6 +31,12 @@ bool sameDigitShape(const QString &a, const QString &b)
     return true;
 }
 
+// Whether two texts share their characters, which makes them equal.
+bool sameCharacters(const QString &a, const QString &b)
+{
+    return a.constData() == b.constData() && a.size() == b.size();
+}
+
 bool textLess(const QString &a, const QString &b)
 {
     if (sameDigitShape(a, b))
@@ -46,10 +52,18 @@ class Key
 public:
     Key(const SortStep &step, const ColumnCells &cells, int rows) : m_descending(step.descending), m_cells(cells)
     {
+        // Equal texts of rows next to each other often share their characters
+        // (the parser gives a repeated cell the text of the row before): those
+        // are looked up once.
         QHash<QString, int> distinct;
-        for (int r = 0; r < rows && distinct.size() <= rows / 4; ++r)
-            if (const QString *text = cells.at(r))
-                distinct.insert(*text, 0);
+        const QString *previous = nullptr;
+        for (int r = 0; r < rows && distinct.size() <= rows / 4; ++r) {
+            const QString *text = cells.at(r);
+            if (!text || (previous && sameCharacters(*text, *previous)))
+                continue;
+            previous = text;
+            distinct.insert(*text, 0);
+        }
         if (distinct.size() > rows / 4)
             return;
         QVector<QString> texts;
@@ -64,8 +78,20 @@ public:
             distinct[texts.at(i)] = rank;
         }
         m_ranks.resize(rows);
-        for (int r = 0; r < rows; ++r)
-            m_ranks[r] = cells.at(r) ? distinct.value(*cells.at(r)) : -1;
+        previous = nullptr;
+        int previousRank = -1;
+        for (int r = 0; r < rows; ++r) {
+            const QString *text = cells.at(r);
+            if (!text) {
+                m_ranks[r] = -1;
+                continue;
+            }
+            if (!previous || !sameCharacters(*text, *previous)) {
+                previous = text;
+                previousRank = distinct.value(*text);
+            }
+            m_ranks[r] = previousRank;
+        }
     }
 
     // Negative when row a comes first, positive when row b does, 0 for a tie.

@@ -137,7 +137,7 @@ void TableSearch::beginFill()
     const int columns = m_table->columnCount();
     m_chars = QVector<vfind::ColumnChars>(columns);
     m_known = QVector<bool>(columns, false);
-    m_lastAdded = QVector<const QChar *>(columns, nullptr);
+    m_lastAdded = QVector<QPair<const QChar *, int>>(columns, {nullptr, 0});
     m_filling = true;
 }
 
@@ -148,10 +148,10 @@ void TableSearch::addCell(int column, const QString &text)
     // A text shared with the column's previous cell adds no character. (The
     // cells hold their texts while the table fills, so an address seen
     // before still holds the same characters.)
-    const QChar *&last = m_lastAdded[column];
-    if (text.constData() == last)
+    QPair<const QChar *, int> &last = m_lastAdded[column];
+    if (text.constData() == last.first && text.size() == last.second)
         return;
-    last = text.constData();
+    last = {text.constData(), text.size()};
     m_chars[column].add(text);
 }
 

@@ -19,6 +19,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QVector>
 
@@ -82,7 +83,7 @@ private:
     QTableWidget *m_table;
     QVector<vfind::ColumnChars> m_chars;
     QVector<bool> m_known;
-    QVector<const QChar *> m_lastAdded;   // the text each column added last while filling
+    QVector<QPair<const QChar *, int>> m_lastAdded;   // the text each column added last while filling
     bool m_filling = false;
     QString m_lastText;
     std::shared_ptr<FindMatches::Scan> m_last;
