@@ -305,7 +305,8 @@ public:
     {
         QString &last = m_last[column];
         const Span t = raw.trimmed();
-        if (last.isNull() || last.size() != t.n || memcmp(last.constData(), t.p, size_t(t.n) * sizeof(QChar)) != 0)
+        if (last.isNull() || last.size() != t.n
+            || (t.n != 0 && memcmp(last.constData(), t.p, size_t(t.n) * sizeof(QChar)) != 0))
             last = simplified(t);
         return last;
     }
