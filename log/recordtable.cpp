@@ -214,7 +214,6 @@ QVector<int> sortOrder(QTableWidget *table, RecordItems &copy, const QVector<vlo
     std::vector<QVector<QString>> texts(size_t(all.size()));
     QVector<vlog::ColumnCells> cells(all.size());
     for (int i = 0; i < all.size(); ++i) {
-        texts[size_t(i)].resize(rows);
         cells[i].fill(nullptr, rows);
         const int column = all.at(i).column;
         if (column < 0 || column >= columns)
@@ -224,6 +223,7 @@ QVector<int> sortOrder(QTableWidget *table, RecordItems &copy, const QVector<vlo
                 cells[i][r] = copy.keptText(r, column);
             continue;
         }
+        texts[size_t(i)].resize(rows);
         for (int r = 0; r < rows; ++r) {
             if (const QTableWidgetItem *item = items[size_t(r) * size_t(columns) + size_t(column)]) {
                 texts[size_t(i)][r] = item->text();
